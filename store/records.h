@@ -1,0 +1,53 @@
+// The records the whole program shares: the weight log, the settings,
+// the weight on show and the dates captured at each settings load.
+// Weights are tenths of a kilogram, dates are yyyymmdd integers.
+#pragma once
+#include <stdint.h>
+
+enum { kLogCapacity = 65536 };
+
+struct WeightEntry {
+    int32_t date;   // yyyymmdd
+    int32_t weight; // tenths of a kilogram
+};
+
+// The persisted options; each field is named by its key in weighminder.ini.
+struct SettingsRecord {
+    int32_t winX;
+    int32_t winY;
+    int32_t topmost; // 0 keeps the board above other windows (inverted sense)
+    int32_t weightdatalen;
+    int32_t targetweight;
+    int32_t original;
+    int32_t height;
+    int32_t limit;
+    int32_t limit2;
+    int32_t ninpu;
+    int32_t risou;
+    int32_t startdate; // yyyymmdd as read, kept from one load to the next
+};
+
+struct LocalDate {
+    int year;
+    int month; // 1..12
+    int day;   // 1..31
+    int weekday; // 0 = Sunday .. 6 = Saturday
+};
+
+struct CalendarDate {
+    int year;
+    int month;
+    int day;
+};
+
+extern WeightEntry WeightLog[kLogCapacity];
+extern SettingsRecord Settings; // Settings.weightdatalen is the log's count
+extern double CurrentWeight;    // kilograms
+extern LocalDate StartupDate;
+extern CalendarDate PeriodStartDate;
+extern CalendarDate PendingPeriodDate;
+
+inline int DateYear(int date) { return date / 10000; }
+inline int DateMonth(int date) { return date % 10000 / 100; }
+inline int DateDay(int date) { return date % 100; }
+inline int MakeDate(int year, int month, int day) { return year * 10000 + month * 100 + day; }
