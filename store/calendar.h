@@ -1,0 +1,5 @@
+#pragma once
+
+// Days past the 80th since PeriodStartDate for an entry dated yyyymmdd;
+// 0 on or before that day and for a date that is not a real calendar date.
+int PregnancyGainDays(int date);
