@@ -1,0 +1,460 @@
+"""End-to-end harness: drives the real weighminder.exe under Wine in Xvfb.
+
+Standard library only. Each test file builds on `BoardTestCase`:
+
+    class Chart(harness.BoardTestCase):
+        def test_points(self):
+            board = self.start_board(ini=harness.settings_text(weightdatalen=1),
+                                     dat=harness.log_text([(20100501, 523)]))
+            shot = board.screenshot()
+            self.assertEqual(shot.board_pixel(119, 40), (255, 128, 128))
+
+One Xvfb with openbox serves a whole test file (class); every test starts
+the widget afresh in its own working folder. Board coordinates are the
+window's client coordinates, as the program itself uses them.
+
+Environment:
+  WM_EXE        path of weighminder.exe (default: build/win32/weighminder.exe)
+  WINEPREFIX    Wine prefix (default: the one scripts/wine-exec uses)
+  WM_E2E_SHOTS  folder that receives a screenshot of each failing test
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DEFAULT_EXE = os.path.join(ROOT, "build", "win32", "weighminder.exe")
+SCREEN_W, SCREEN_H = 1024, 768
+# Width of the dialog frame that Wine gives WS_DLGFRAME (SM_CXDLGFRAME).
+FRAME = 3
+CONVERT = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else "convert"
+
+# Colours of the board, as (red, green, blue).
+BOARD_GREEN = (0, 64, 0)
+WEIGHT_YELLOW = (255, 255, 0)
+TARGET_ORANGE = (255, 128, 64)
+MARKER_PINK = (255, 128, 128)
+WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
+
+
+class HarnessError(Exception):
+    pass
+
+
+def wait_until(predicate, timeout=10.0, interval=0.1, what="condition"):
+    """Polls predicate until it returns a true value, which is returned."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise HarnessError("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+# ---------------------------------------------------------------- files
+
+
+def settings_text(winX=0, winY=0, topmost=0, weightdatalen=0, targetweight=500, original=500,
+                  height=150, limit=0, limit2=0, ninpu=0, risou=0, startdate=None):
+    """The twelve CRLF lines of weighminder.ini, as the program writes them."""
+    if startdate is None:
+        t = time.localtime()
+        startdate = t.tm_year * 10000 + t.tm_mon * 100 + t.tm_mday
+    fields = [("winX", winX), ("winY", winY), ("topmost", topmost),
+              ("weightdatalen", weightdatalen), ("targetweight", targetweight),
+              ("original", original), ("height", height), ("limit", limit),
+              ("limit2", limit2), ("ninpu", ninpu), ("risou", risou)]
+    text = "".join("%s=%d\r\n" % f for f in fields)
+    text += "startdate=%08d\r\n" % startdate
+    return text.encode("ascii")
+
+
+def log_text(entries):
+    """taiju.dat for [(yyyymmdd, tenths), ...]: 23-byte records."""
+    out = []
+    for i, (date, weight) in enumerate(entries):
+        out.append("%05d,%04d/%02d/%02d,%04d\r\n" % (
+            i + 1, date // 10000, date % 10000 // 100, date % 100, weight))
+    return "".join(out).encode("ascii")
+
+
+def today_yyyymmdd():
+    t = time.localtime()
+    return t.tm_year * 10000 + t.tm_mon * 100 + t.tm_mday
+
+
+# ---------------------------------------------------------------- screen
+
+
+class Screenshot:
+    """An RGB capture of the whole screen, plus the board origin at capture."""
+
+    def __init__(self, png_path, width, height, rgb, origin):
+        self.png_path = png_path
+        self.width = width
+        self.height = height
+        self.rgb = rgb
+        self.origin = origin
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise HarnessError("pixel (%d, %d) is off the screen" % (x, y))
+        i = (y * self.width + x) * 3
+        return tuple(self.rgb[i:i + 3])
+
+    def board_pixel(self, x, y):
+        return self.pixel(self.origin[0] + x, self.origin[1] + y)
+
+    def board_region(self, x0, y0, x1, y1):
+        """Pixels of the board rectangle x0 <= x < x1, y0 <= y < y1, as a dict."""
+        return {(x, y): self.board_pixel(x, y) for y in range(y0, y1) for x in range(x0, x1)}
+
+    def count(self, x0, y0, x1, y1, colour, tolerance=0):
+        """How many board pixels in the rectangle match colour (per channel)."""
+        n = 0
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                p = self.board_pixel(x, y)
+                if all(abs(p[c] - colour[c]) <= tolerance for c in range(3)):
+                    n += 1
+        return n
+
+    def find(self, x0, y0, x1, y1, colour, tolerance=0):
+        """Board points in the rectangle that match colour."""
+        found = []
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                p = self.board_pixel(x, y)
+                if all(abs(p[c] - colour[c]) <= tolerance for c in range(3)):
+                    found.append((x, y))
+        return found
+
+
+def capture(display, png_path):
+    env = dict(os.environ, DISPLAY=display)
+    subprocess.run(["import", "-window", "root", png_path], env=env, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+    raw = subprocess.run([CONVERT, png_path, "-depth", "8", "rgb:-"], check=True,
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=30).stdout
+    if len(raw) != SCREEN_W * SCREEN_H * 3:
+        raise HarnessError("unexpected capture size %d" % len(raw))
+    return raw
+
+
+# ---------------------------------------------------------------- X session
+
+
+class XSession:
+    """Xvfb on a free display number (100 or above) with openbox running."""
+
+    def __init__(self):
+        self.xvfb = None
+        self.wm = None
+        self.display = None
+        for number in range(100 + os.getpid() % 50, 400):
+            if os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            proc = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
+                 "-nolisten", "tcp", "-noreset"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            socket = "/tmp/.X11-unix/X%d" % number
+            try:
+                wait_until(lambda: proc.poll() is not None or os.path.exists(socket), 10,
+                           what="Xvfb")
+            except HarnessError:
+                proc.kill()
+                continue
+            if proc.poll() is None:
+                self.xvfb = proc
+                self.display = ":%d" % number
+                break
+        if self.xvfb is None:
+            raise HarnessError("no free X display")
+        self.wm = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=self.display),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(0.5)
+
+    def xdo(self, *args, check=True):
+        env = dict(os.environ, DISPLAY=self.display)
+        r = subprocess.run(["xdotool"] + [str(a) for a in args], env=env, timeout=30,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        if check and r.returncode != 0:
+            raise HarnessError("xdotool %s failed" % " ".join(str(a) for a in args))
+        return r.stdout.decode("utf-8", "replace")
+
+    def windows(self, name):
+        """Ids of visible windows whose title matches the regular expression."""
+        out = self.xdo("search", "--onlyvisible", "--name", name, check=False)
+        return [int(w) for w in out.split()]
+
+    def window_title(self, wid):
+        return self.xdo("getwindowname", wid, check=False).strip()
+
+    def window_geometry(self, wid):
+        """(x, y, width, height) of an X window on the screen."""
+        out = self.xdo("getwindowgeometry", "--shell", wid)
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+
+    def wait_window(self, name, timeout=15):
+        return wait_until(lambda: (self.windows(name) or [None])[0], timeout,
+                          what="window " + name)
+
+    def wait_no_window(self, name, timeout=10):
+        wait_until(lambda: not self.windows(name), timeout, what="no window " + name)
+
+    def close(self):
+        for proc in (self.wm, self.xvfb):
+            if proc and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+
+
+# ---------------------------------------------------------------- the widget
+
+
+def wine_env(display):
+    env = dict(os.environ)
+    env["DISPLAY"] = display
+    env["LANG"] = "ja_JP.UTF-8"
+    env["LC_ALL"] = "ja_JP.UTF-8"
+    env.setdefault("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
+    env["WINEDEBUG"] = "-all"
+    env["WINEDLLOVERRIDES"] = "mscoree=;mshtml="
+    return env
+
+
+class Board:
+    """One running weighminder.exe in its own working folder."""
+
+    def __init__(self, session, folder, exe):
+        self.session = session
+        self.folder = folder
+        self.exe = exe
+        self.proc = None
+        self.wid = None
+        self.shots = 0
+
+    # --- life
+
+    def start(self, wait=True):
+        env = wine_env(self.session.display)
+        if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
+            subprocess.run([os.path.join(ROOT, "scripts", "wine-exec"), "wineboot", "-i"],
+                           env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.proc = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     start_new_session=True)
+        if wait:
+            self.wait_board()
+        return self
+
+    def wait_board(self, timeout=30):
+        """Waits until the board window is mapped and painted."""
+        self.wid = self.session.wait_window("^weighminder$", timeout)
+        # The first paint follows the mapping; give it a moment.
+        time.sleep(0.8)
+        return self.wid
+
+    def running(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def wait_exit(self, timeout=15):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise HarnessError("weighminder did not end")
+
+    def stop(self):
+        """Ends the program without letting it save (test clean-up)."""
+        if self.proc is None:
+            return
+        if self.proc.poll() is None:
+            try:
+                os.killpg(self.proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                pass
+        self.proc = None
+
+    # --- files
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def exists(self, name):
+        return os.path.exists(self.path(name))
+
+    # --- geometry
+
+    def window_origin(self):
+        x, y, _, _ = self.session.window_geometry(self.wid)
+        return x, y
+
+    def origin(self):
+        """Screen position of board point (0, 0): the window's client area."""
+        x, y = self.window_origin()
+        return x + FRAME, y + FRAME
+
+    def to_screen(self, x, y):
+        ox, oy = self.origin()
+        return ox + x, oy + y
+
+    # --- input
+
+    def move(self, x, y):
+        sx, sy = self.to_screen(x, y)
+        self.session.xdo("mousemove", "--sync", sx, sy)
+        time.sleep(0.1)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.session.xdo("click", button)
+        time.sleep(0.3)
+
+    def press(self, x, y, button=1):
+        self.move(x, y)
+        self.session.xdo("mousedown", button)
+        time.sleep(0.1)
+
+    def release(self, button=1):
+        self.session.xdo("mouseup", button)
+        time.sleep(0.3)
+
+    def key(self, *keys):
+        """Presses keys by their X names (Left, Right, Return, Escape, alt+F4...)."""
+        for k in keys:
+            self.session.xdo("key", k)
+            time.sleep(0.15)
+        time.sleep(0.2)
+
+    def type_text(self, text):
+        self.session.xdo("type", "--delay", "60", text)
+        time.sleep(0.2)
+
+    # --- dialogs and message boxes
+
+    def wait_dialog(self, title, timeout=10):
+        """Waits for a top-level window with exactly this title."""
+        return self.session.wait_window("^%s$" % title, timeout)
+
+    def dialog_open(self, title):
+        return bool(self.session.windows("^%s$" % title))
+
+    def wait_dialog_closed(self, title, timeout=10):
+        self.session.wait_no_window("^%s$" % title, timeout)
+
+    def focus(self, wid):
+        self.session.xdo("windowactivate", "--sync", wid, check=False)
+        time.sleep(0.2)
+
+    # --- screen
+
+    def screenshot(self, name=None):
+        self.shots += 1
+        png = self.path("_screen%d.png" % self.shots if name is None else name)
+        raw = capture(self.session.display, png)
+        return Screenshot(png, SCREEN_W, SCREEN_H, raw, self.origin())
+
+    def wait_pixels(self, predicate, timeout=5, what="pixels"):
+        """Takes screenshots until predicate(shot) holds; returns that shot."""
+        found = []
+
+        def attempt():
+            shot = self.screenshot("_wait.png")
+            if predicate(shot):
+                found.append(shot)
+                return True
+            return False
+
+        wait_until(attempt, timeout, 0.2, what)
+        return found[0]
+
+
+# ---------------------------------------------------------------- test case
+
+
+class BoardTestCase(unittest.TestCase):
+    """One X session per test class; one fresh folder and program per test."""
+
+    session = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.exe = os.environ.get("WM_EXE", DEFAULT_EXE)
+        if not os.path.exists(cls.exe):
+            raise unittest.SkipTest("weighminder.exe is not built: " + cls.exe)
+        cls.session = XSession()
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.session:
+            cls.session.close()
+            cls.session = None
+
+    def setUp(self):
+        self.boards = []
+        self.folder = tempfile.mkdtemp(prefix="wm-e2e-")
+
+    def tearDown(self):
+        failed = self._failed()
+        for board in self.boards:
+            if failed and board.running():
+                self._keep_screenshot(board)
+            board.stop()
+        # Give wine a moment to let go of the folder before it goes.
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def _failed(self):
+        outcome = getattr(self, "_outcome", None)
+        return outcome is not None and not getattr(outcome, "success", True)
+
+    def _keep_screenshot(self, board):
+        target = os.environ.get("WM_E2E_SHOTS", tempfile.gettempdir())
+        try:
+            os.makedirs(target, exist_ok=True)
+            png = os.path.join(target, "%s.png" % self.id())
+            subprocess.run(["import", "-window", "root", png],
+                           env=dict(os.environ, DISPLAY=self.session.display), timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            print("\nscreenshot of the failure: " + png)
+        except (OSError, subprocess.SubprocessError):
+            pass
+
+    def start_board(self, ini=None, dat=None, extra_files=None, wait=True):
+        """Writes the given files (bytes) into the test's folder and starts the widget."""
+        files = dict(extra_files or {})
+        if ini is not None:
+            files["weighminder.ini"] = ini
+        if dat is not None:
+            files["taiju.dat"] = dat
+        for name, data in files.items():
+            with open(os.path.join(self.folder, name), "wb") as f:
+                f.write(data)
+        board = Board(self.session, self.folder, self.exe)
+        self.boards.append(board)
+        return board.start(wait)
+
+
+def main():
+    unittest.main(verbosity=2)
