@@ -29,8 +29,8 @@ struct SettingsRecord {
 
 struct LocalDate {
     int year;
-    int month; // 1..12
-    int day;   // 1..31
+    int month;   // 1..12
+    int day;     // 1..31
     int weekday; // 0 = Sunday .. 6 = Saturday
 };
 
@@ -47,7 +47,20 @@ extern LocalDate StartupDate;
 extern CalendarDate PeriodStartDate;
 extern CalendarDate PendingPeriodDate;
 
-inline int DateYear(int date) { return date / 10000; }
-inline int DateMonth(int date) { return date % 10000 / 100; }
-inline int DateDay(int date) { return date % 100; }
-inline int MakeDate(int year, int month, int day) { return year * 10000 + month * 100 + day; }
+inline int DateYear(int date) {
+    return date / 10000;
+}
+inline int DateMonth(int date) {
+    return date % 10000 / 100;
+}
+inline int DateDay(int date) {
+    return date % 100;
+}
+inline int MakeDate(int year, int month, int day) {
+    return year * 10000 + month * 100 + day;
+}
+
+// Gives the settings, the log slots and CurrentWeight their start-up values
+// (the values a first start writes to weighminder.ini). StartupDate and
+// PeriodStartDate are left alone: every settings load sets them.
+void ResetRecordsToDefaults();

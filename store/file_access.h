@@ -1,0 +1,40 @@
+// Seam between the storage code and the file system. The platform installs
+// its own functions (Win32 or POSIX); tests wrap them to inject faults such
+// as a write that stops half way or a disk that fills up on flush.
+#pragma once
+#include <stdint.h>
+
+typedef void* FileHandle; // null means "no file"
+
+enum FileReadResult {
+    kReadOk = 0,
+    kReadMissing = -1, // the file does not exist
+    kReadFailed = -2,  // it exists but cannot be opened or read
+};
+
+struct FileSeams {
+    // Opens an existing file for reading only and reads at most `capacity`
+    // bytes into `buffer`. Sets *fileSize to the file's whole size and
+    // *bytesRead to the bytes stored. Returns a FileReadResult.
+    int (*readFile)(const char* name, char* buffer, int capacity, int64_t* fileSize,
+                    int* bytesRead);
+    // Creates (or truncates) a file for writing; null on failure.
+    FileHandle (*createFile)(const char* name);
+    // Writes all `length` bytes; 0, or -1 when not all of them were written.
+    int (*writeFile)(FileHandle file, const char* data, int length);
+    // Flushes the file to the disk and closes it; 0, or -1 when either fails.
+    // The handle is closed in both cases.
+    int (*commitFile)(FileHandle file);
+    // Closes a file that is being abandoned.
+    void (*closeFile)(FileHandle file);
+    // Puts `from` in place of `to` in one step (the old `to`, if any, is
+    // replaced); 0, or -1 when the old file stays as it was.
+    int (*replaceFile)(const char* from, const char* to);
+    // Deletes a file if it exists.
+    void (*removeFile)(const char* name);
+};
+
+extern FileSeams Files;
+
+// Installs the platform's own file functions. InstallPlatformSeams() calls it.
+void InstallFileSeams();

@@ -1,0 +1,120 @@
+// POSIX file access: read-only opening for reads, fsync before rename for
+// saves, and the directory synced after the rename so the new name lasts.
+#include <errno.h>
+#include <fcntl.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "store/file_access.h"
+
+static int FdOf(FileHandle file) {
+    return (int)(intptr_t)file - 1;
+}
+static FileHandle HandleOf(int fd) {
+    return (FileHandle)(intptr_t)(fd + 1);
+}
+
+static int PosixReadFile(const char* name, char* buffer, int capacity, int64_t* fileSize,
+                         int* bytesRead) {
+    *fileSize = 0;
+    *bytesRead = 0;
+    int fd = open(name, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? kReadMissing : kReadFailed;
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        close(fd);
+        return kReadFailed;
+    }
+    *fileSize = st.st_size;
+    int got = 0;
+    while (got < capacity) {
+        ssize_t n = read(fd, buffer + got, capacity - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            close(fd);
+            return kReadFailed;
+        }
+        if (n == 0)
+            break;
+        got += (int)n;
+    }
+    close(fd);
+    *bytesRead = got;
+    return kReadOk;
+}
+
+static FileHandle PosixCreateFile(const char* name) {
+    int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd < 0 ? nullptr : HandleOf(fd);
+}
+
+static int PosixWriteFile(FileHandle file, const char* data, int length) {
+    while (length > 0) {
+        ssize_t n = write(FdOf(file), data, length);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return -1;
+        data += n;
+        length -= (int)n;
+    }
+    return 0;
+}
+
+static int PosixCommitFile(FileHandle file) {
+    int synced = fsync(FdOf(file));
+    int closed = close(FdOf(file));
+    return synced == 0 && closed == 0 ? 0 : -1;
+}
+
+static void PosixCloseFile(FileHandle file) {
+    close(FdOf(file));
+}
+
+// A file nobody may write to is treated as read-only, as Windows does with
+// its read-only attribute (rename alone would replace it, even for root).
+static int IsReadOnly(const char* name) {
+    struct stat st;
+    return stat(name, &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+static void SyncFolderOf(const char* name) {
+    char folder[4096];
+    const char* slash = strrchr(name, '/');
+    size_t n = slash ? (size_t)(slash - name) : 0;
+    if (n >= sizeof folder)
+        return;
+    memcpy(folder, name, n);
+    folder[n] = '\0';
+    int fd = open(n ? folder : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+static int PosixReplaceFile(const char* from, const char* to) {
+    if (IsReadOnly(to) || rename(from, to) != 0)
+        return -1;
+    SyncFolderOf(to);
+    return 0;
+}
+
+static void PosixRemoveFile(const char* name) {
+    unlink(name);
+}
+
+void InstallFileSeams() {
+    Files.readFile = PosixReadFile;
+    Files.createFile = PosixCreateFile;
+    Files.writeFile = PosixWriteFile;
+    Files.commitFile = PosixCommitFile;
+    Files.closeFile = PosixCloseFile;
+    Files.replaceFile = PosixReplaceFile;
+    Files.removeFile = PosixRemoveFile;
+}

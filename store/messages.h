@@ -1,0 +1,11 @@
+// The storage code's message boxes, with their exact texts.
+#pragma once
+#include "store/platform.h"
+
+extern const char kOpenErrorCaption[]; // "OPEN ERROR"
+extern const char kSizeErrorCaption[]; // "SIZE ERROR"
+extern const char kSettingsOpenErrorText[];
+extern const char kSettingsSizeErrorText[];
+extern const char kLogOpenErrorText[];
+
+void ShowStoreError(OwnerWindow owner, const char* text, const char* caption);

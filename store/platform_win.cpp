@@ -1,0 +1,43 @@
+// The seams on Windows: GetLocalTime, the primary screen's size, and
+// MessageBoxW with the UTF-8 texts converted to UTF-16.
+#include <windows.h>
+
+#include "store/file_access.h"
+#include "store/platform.h"
+
+enum { kMessageChars = 512 };
+
+static LocalDate WinLocalDate() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    LocalDate d = {t.wYear, t.wMonth, t.wDay, t.wDayOfWeek};
+    return d;
+}
+
+static int WinScreenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+static int WinScreenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+static void Widen(const char* text, wchar_t* out, int capacity) {
+    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, capacity) == 0)
+        out[0] = L'\0';
+}
+
+static int WinMessageBox(OwnerWindow owner, const char* text, const char* caption, unsigned flags) {
+    wchar_t wideText[kMessageChars];
+    wchar_t wideCaption[kMessageChars];
+    Widen(text, wideText, kMessageChars);
+    Widen(caption, wideCaption, kMessageChars);
+    return MessageBoxW((HWND)owner, wideText, wideCaption, flags);
+}
+
+void InstallPlatformSeams() {
+    Platform.localDate = WinLocalDate;
+    Platform.screenWidth = WinScreenWidth;
+    Platform.screenHeight = WinScreenHeight;
+    Platform.messageBox = WinMessageBox;
+    InstallFileSeams();
+}

@@ -1,0 +1,19 @@
+#include "store/records.h"
+
+#include <string.h>
+
+WeightEntry WeightLog[kLogCapacity];
+SettingsRecord Settings;
+double CurrentWeight;
+LocalDate StartupDate;
+CalendarDate PeriodStartDate;
+CalendarDate PendingPeriodDate;
+
+void ResetRecordsToDefaults() {
+    memset(&Settings, 0, sizeof Settings);
+    Settings.targetweight = 500;
+    Settings.original = 500;
+    Settings.height = 150;
+    memset(WeightLog, 0, sizeof WeightLog);
+    CurrentWeight = 0.0;
+}
