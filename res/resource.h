@@ -75,9 +75,29 @@
 
 // Weight entry dialog
 #define IDD_WEIGHT_ENTRY 143
+#define IDC_WEIGHT_EDIT 1020
+#define IDC_STEP_UP 91   // arrow buttons made at run time
+#define IDC_STEP_DOWN 92
 
 // Settings dialog
 #define IDD_SETTINGS 106
+#define IDC_KEEP_IN_FRONT 1016
+#define IDC_PREGNANCY 1017
+#define IDC_OVERWEIGHT_LINE 1018
+#define IDC_TARGET_WEIGHT 1019
+#define IDC_HEIGHT 1020
+#define IDC_PERIOD_DATE 1021
+#define IDC_UNDERWEIGHT_LINE 1022
+#define IDC_IDEAL_GAIN_LINE 1023
+#define IDC_ORIGINAL_WEIGHT 1024
+#define IDC_PERIOD_CALENDAR 0 // month calendar made at run time
 
 // Data edit dialog
 #define IDD_DATA_EDIT 174
+#define IDC_DATA_NO 1022
+#define IDC_DATA_NEXT 1023
+#define IDC_DATA_PREVIOUS 1024
+#define IDC_DATA_YEAR 1025
+#define IDC_DATA_MONTH 1026
+#define IDC_DATA_DAY 1027
+#define IDC_DATA_WEIGHT 1028

@@ -1,0 +1,113 @@
+// The data edit dialog: steps through a working copy of the log; OK checks
+// the record on screen, copies the copy back and saves the log.
+// resource.h first: one of its ids shares a name with a system cursor macro.
+#include "res/resource.h"
+#include "dialogs/dialog_procs_win.h"
+
+#include "app/interaction.h"
+#include "dialogs/dialog_text_win.h"
+#include "dialogs/edit_log.h"
+#include "store/log_file.h"
+#include "store/platform.h"
+
+static const int kRecordFields[] = {IDC_DATA_NO,    IDC_DATA_NEXT, IDC_DATA_PREVIOUS, IDC_DATA_YEAR,
+                                    IDC_DATA_MONTH, IDC_DATA_DAY,  IDC_DATA_WEIGHT};
+
+static void ShowRecord(HWND dialog) {
+    RecordForm form = ShowEditRecord();
+    SetItemText(dialog, IDC_DATA_NO, form.number);
+    SetItemText(dialog, IDC_DATA_WEIGHT, form.weight);
+    SetItemText(dialog, IDC_DATA_YEAR, form.year);
+    SetItemText(dialog, IDC_DATA_MONTH, form.month);
+    SetItemText(dialog, IDC_DATA_DAY, form.day);
+}
+
+static RecordForm ReadRecord(HWND dialog) {
+    RecordForm form = {};
+    GetItemText(dialog, IDC_DATA_WEIGHT, kDialogTextSize, form.weight, sizeof form.weight);
+    GetItemText(dialog, IDC_DATA_YEAR, kDialogTextSize, form.year, sizeof form.year);
+    GetItemText(dialog, IDC_DATA_MONTH, kDialogTextSize, form.month, sizeof form.month);
+    GetItemText(dialog, IDC_DATA_DAY, kDialogTextSize, form.day, sizeof form.day);
+    return form;
+}
+
+// An empty log has no record to show: every field and step button is
+// greyed, and OK closes without writing anything.
+static void DisableRecordFields(HWND dialog) {
+    for (int id : kRecordFields)
+        EnableItem(dialog, id, 0);
+}
+
+static INT_PTR OpenDataEdit(HWND dialog) {
+    EnableItem(dialog, IDC_DATA_NEXT, 0);
+    OpenEditLog();
+    if (EditLogEmpty())
+        DisableRecordFields(dialog);
+    else
+        ShowRecord(dialog);
+    return TRUE;
+}
+
+// The dialog stays on the same record, with the focus on the field at fault.
+static INT_PTR InputError(HWND dialog, int field) {
+    ModalOpen = 1;
+    Platform.messageBox(dialog, kInputErrorText, kInputErrorCaption, kMbOk | kMbIconWarning);
+    FocusItem(dialog, field);
+    return -1;
+}
+
+static INT_PTR StepRecord(HWND dialog, int controlId) {
+    if (EditLogEmpty())
+        return TRUE;
+    int fault = TakeInEditRecord(ReadRecord(dialog));
+    if (fault != 0)
+        return InputError(dialog, fault);
+    StepEditRecord(controlId);
+    ShowRecord(dialog);
+    EnableItem(dialog, IDC_DATA_NEXT, NextRecordEnabled());
+    EnableItem(dialog, IDC_DATA_PREVIOUS, PreviousRecordEnabled());
+    return TRUE;
+}
+
+static INT_PTR AcceptRecords(HWND dialog) {
+    ModalOpen = 0;
+    if (!EditLogEmpty()) {
+        int fault = TakeInEditRecord(ReadRecord(dialog));
+        if (fault != 0)
+            return InputError(dialog, fault);
+        CommitEditLog();
+        SaveLog(dialog, 0);
+    }
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+static INT_PTR CancelRecords(HWND dialog) {
+    ModalOpen = 0;
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+static INT_PTR DataEditCommand(HWND dialog, WPARAM wParam) {
+    int id = LOWORD(wParam);
+    switch (id) {
+    case IDOK:
+        return AcceptRecords(dialog);
+    case IDCANCEL:
+        return CancelRecords(dialog);
+    case IDC_DATA_NEXT:
+    case IDC_DATA_PREVIOUS:
+        return StepRecord(dialog, id);
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK DataEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OpenDataEdit(dialog);
+    case WM_COMMAND:
+        return DataEditCommand(dialog, wParam);
+    }
+    return FALSE;
+}

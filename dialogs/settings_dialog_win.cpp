@@ -1,0 +1,147 @@
+// The settings dialog: the controls act on the settings only on OK; the
+// period start is picked on a month calendar made when the dialog opens.
+// resource.h first: one of its ids shares a name with a system cursor macro.
+#include "res/resource.h"
+#include "dialogs/dialog_procs_win.h"
+
+#include <commctrl.h>
+
+#include "app/interaction.h"
+#include "dialogs/dialog_text_win.h"
+#include "dialogs/settings_input.h"
+#include "store/log_file.h"
+#include "store/settings_file.h"
+
+HWND PeriodCalendar;
+
+static void WriteSettingsForm(HWND dialog, const SettingsForm& form) {
+    SetItemTicked(dialog, IDC_KEEP_IN_FRONT, form.keepInFront);
+    SetItemTicked(dialog, IDC_PREGNANCY, form.pregnancy);
+    SetItemTicked(dialog, IDC_OVERWEIGHT_LINE, form.overweight);
+    SetItemTicked(dialog, IDC_UNDERWEIGHT_LINE, form.underweight);
+    SetItemTicked(dialog, IDC_IDEAL_GAIN_LINE, form.idealGain);
+    SetItemText(dialog, IDC_TARGET_WEIGHT, form.targetKg);
+    SetItemText(dialog, IDC_ORIGINAL_WEIGHT, form.originalKg);
+    SetItemText(dialog, IDC_HEIGHT, form.heightCm);
+}
+
+static SettingsForm ReadSettingsForm(HWND dialog) {
+    SettingsForm form;
+    form.keepInFront = ItemTicked(dialog, IDC_KEEP_IN_FRONT);
+    form.pregnancy = ItemTicked(dialog, IDC_PREGNANCY);
+    form.overweight = ItemTicked(dialog, IDC_OVERWEIGHT_LINE);
+    form.underweight = ItemTicked(dialog, IDC_UNDERWEIGHT_LINE);
+    form.idealGain = ItemTicked(dialog, IDC_IDEAL_GAIN_LINE);
+    GetItemText(dialog, IDC_TARGET_WEIGHT, kDialogTextSize, form.targetKg, sizeof form.targetKg);
+    GetItemText(dialog, IDC_HEIGHT, kDialogTextSize, form.heightCm, sizeof form.heightCm);
+    GetItemText(dialog, IDC_ORIGINAL_WEIGHT, kDialogTextSize, form.originalKg,
+                sizeof form.originalKg);
+    return form;
+}
+
+static void ApplyEnablingRules(HWND dialog) {
+    EnableItem(dialog, IDC_PREGNANCY,
+               PregnancyBoxEnabled(ItemTicked(dialog, IDC_OVERWEIGHT_LINE),
+                                   ItemTicked(dialog, IDC_UNDERWEIGHT_LINE)));
+    EnableItem(dialog, IDC_ORIGINAL_WEIGHT,
+               OriginalWeightEnabled(ItemTicked(dialog, IDC_IDEAL_GAIN_LINE)));
+}
+
+static void ShowPendingDate(HWND dialog) {
+    char text[32];
+    FormatPeriodDate(PendingPeriodDate, text, sizeof text);
+    SetItemText(dialog, IDC_PERIOD_DATE, text);
+}
+
+// The calendar shows as many months as the dialog's width holds, below the
+// other controls; the dialog grows or shrinks to the calendar's height.
+static void AddPeriodCalendar(HWND dialog) {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    int width = frame.right - frame.left;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+    PeriodCalendar = CreateWindowExW(
+        0, MONTHCAL_CLASSW, L"Month Calendar", WS_CHILD | WS_VISIBLE | MCS_WEEKNUMBERS, 0, 0, 0, 0,
+        dialog, reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
+    RECT least = {0, 0, 0, 0};
+    SendMessageW(PeriodCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
+    CalendarLayout layout = LayoutPeriodCalendar(width, least.right, least.bottom);
+    MoveWindow(dialog, frame.left, frame.top, width, layout.dialogHeight, TRUE);
+    MoveWindow(PeriodCalendar, layout.x, layout.y, layout.width, layout.height, TRUE);
+}
+
+static void SelectPeriodDate() {
+    SYSTEMTIME day = {};
+    day.wYear = static_cast<WORD>(PeriodStartDate.year);
+    day.wMonth = static_cast<WORD>(PeriodStartDate.month);
+    day.wDay = static_cast<WORD>(PeriodStartDate.day);
+    SendMessageW(PeriodCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+}
+
+static INT_PTR OpenSettings(HWND dialog) {
+    WriteSettingsForm(dialog, SettingsToForm(Settings));
+    ApplyEnablingRules(dialog);
+    PendingPeriodDate = PeriodStartDate;
+    AddPeriodCalendar(dialog);
+    ShowPendingDate(dialog);
+    SelectPeriodDate();
+    return TRUE;
+}
+
+static INT_PTR FollowCalendar(HWND dialog, const NMHDR* notice) {
+    if (notice->hwndFrom != PeriodCalendar || notice->code != MCN_SELCHANGE)
+        return FALSE;
+    SYSTEMTIME day = {};
+    SendMessageW(PeriodCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+    PendingPeriodDate.year = day.wYear;
+    PendingPeriodDate.month = day.wMonth;
+    PendingPeriodDate.day = day.wDay;
+    ShowPendingDate(dialog);
+    return TRUE;
+}
+
+static INT_PTR AcceptSettings(HWND dialog) {
+    ModalOpen = 0;
+    FormToSettings(ReadSettingsForm(dialog), &Settings);
+    PeriodStartDate = PendingPeriodDate;
+    SaveSettings(dialog);
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+// Every other change is saved when it is made, so reading both files back
+// restores what the dialog may have touched; it also refreshes StartupDate.
+static INT_PTR CancelSettings(HWND dialog) {
+    ModalOpen = 0;
+    LoadSettings(dialog);
+    LoadLog();
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+static INT_PTR SettingsCommand(HWND dialog, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        return AcceptSettings(dialog);
+    case IDCANCEL:
+        return CancelSettings(dialog);
+    }
+    ApplyEnablingRules(dialog);
+    return FALSE;
+}
+
+INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OpenSettings(dialog);
+    case WM_NOTIFY:
+        return FollowCalendar(dialog, reinterpret_cast<const NMHDR*>(lParam));
+    case WM_PAINT:
+        return PaintNothing(dialog);
+    case WM_COMMAND:
+        return SettingsCommand(dialog, wParam);
+    }
+    return FALSE;
+}

@@ -1,0 +1,59 @@
+#include "dialogs/settings_input.h"
+
+#include <stdio.h>
+
+#include "dialogs/number_text.h"
+
+enum { kMostMonths = 12 };
+
+SettingsForm SettingsToForm(const SettingsRecord& settings) {
+    SettingsForm form;
+    form.keepInFront = settings.topmost == 0;
+    form.pregnancy = settings.ninpu != 0;
+    form.overweight = settings.limit != 0;
+    form.underweight = settings.limit2 != 0;
+    form.idealGain = settings.risou != 0;
+    FormatTenthsAsKg(settings.targetweight, form.targetKg, sizeof form.targetKg);
+    snprintf(form.heightCm, sizeof form.heightCm, "%d", static_cast<int>(settings.height));
+    FormatTenthsAsKg(settings.original, form.originalKg, sizeof form.originalKg);
+    return form;
+}
+
+void FormToSettings(const SettingsForm& form, SettingsRecord* settings) {
+    settings->topmost = form.keepInFront ? 0 : 1;
+    settings->ninpu = form.pregnancy ? 1 : 0;
+    settings->limit = form.overweight ? 1 : 0;
+    settings->limit2 = form.underweight ? 1 : 0;
+    settings->risou = form.idealGain ? 1 : 0;
+    settings->targetweight = KgToTenths(TextToDouble(form.targetKg));
+    settings->original = KgToTenths(TextToDouble(form.originalKg));
+    settings->height = TextToInt(form.heightCm);
+}
+
+int PregnancyBoxEnabled(int overweightTicked, int underweightTicked) {
+    return overweightTicked || underweightTicked;
+}
+
+int OriginalWeightEnabled(int idealGainTicked) {
+    return idealGainTicked != 0;
+}
+
+CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight) {
+    CalendarLayout layout;
+    int n = 1;
+    // A calendar that reports no width still gets one month, and never more
+    // than a year's worth.
+    while (monthWidth + 10 > 0 && n < kMostMonths && (monthWidth + 10) * (n + 1) < dialogWidth)
+        n++;
+    layout.months = n;
+    layout.dialogHeight = monthHeight + 220;
+    layout.x = 10;
+    layout.y = 185;
+    layout.width = (monthWidth + 15) * n;
+    layout.height = monthHeight;
+    return layout;
+}
+
+void FormatPeriodDate(const CalendarDate& date, char* out, size_t size) {
+    snprintf(out, size, "%4d/%02d/%02d", date.year, date.month, date.day);
+}

@@ -1,0 +1,119 @@
+// The weight entry dialog: CurrentWeight follows the box as it is typed or
+// stepped, so the board behind shows the value being entered.
+// resource.h first: one of its ids shares a name with a system cursor macro.
+#include "res/resource.h"
+#include "dialogs/dialog_procs_win.h"
+
+#include "app/interaction.h"
+#include "dialogs/dialog_text_win.h"
+#include "dialogs/number_text.h"
+#include "dialogs/weight_input.h"
+#include "render/board_objects.h"
+#include "store/log_file.h"
+#include "store/platform.h"
+#include "store/settings_file.h"
+
+int StepCurrentWeight(HWND, int controlId) {
+    CurrentWeight = SteppedWeight(CurrentWeight, controlId);
+    return 0;
+}
+
+static void RepaintBoard(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner)
+        InvalidateRect(owner, nullptr, FALSE);
+}
+
+// Sets the box to CurrentWeight; the box's change notice reads it back.
+static void ShowCurrentWeight(HWND dialog) {
+    char text[kWeightTextSize];
+    double shown = ShownWeight(CurrentWeight, text, sizeof text);
+    SetItemText(dialog, IDC_WEIGHT_EDIT, text);
+    CurrentWeight = shown; // the same value, should the edit not notify
+}
+
+static void AddStepButton(HWND dialog, int id, int y, int picture) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, 51, y, 19, 19, dialog,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(Picture(picture)));
+}
+
+static INT_PTR OpenWeightEntry(HWND dialog) {
+    ShowCurrentWeight(dialog);
+    AddStepButton(dialog, IDC_STEP_UP, 1, IDB_STEP_UP);
+    AddStepButton(dialog, IDC_STEP_DOWN, 21, IDB_STEP_DOWN);
+    return TRUE; // focus goes to the first tab stop, the box
+}
+
+static INT_PTR FollowWeightText(HWND dialog, HWND sender) {
+    if (sender != GetDlgItem(dialog, IDC_WEIGHT_EDIT))
+        return TRUE;
+    char text[kWeightTextSize * 3];
+    GetItemText(dialog, IDC_WEIGHT_EDIT, kWeightTextRead, text, sizeof text);
+    CurrentWeight = ParseWeightText(text);
+    RepaintBoard(dialog);
+    return TRUE;
+}
+
+static INT_PTR StepWeight(HWND dialog, int controlId) {
+    StepCurrentWeight(dialog, controlId);
+    ShowCurrentWeight(dialog);
+    SetFocus(GetDlgItem(dialog, IDC_WEIGHT_EDIT));
+    return TRUE;
+}
+
+// The dialog stays open with the value in the box, so the user can fix it.
+static INT_PTR RefuseWeight(HWND dialog, WeightVerdict verdict) {
+    Platform.messageBox(dialog, WeightVerdictMessage(verdict), kWeightEntryErrorCaption,
+                        kMbOk | kMbIconWarning);
+    FocusItem(dialog, IDC_WEIGHT_EDIT);
+    return TRUE;
+}
+
+static INT_PTR AcceptWeight(HWND dialog) {
+    WeightVerdict verdict = CheckWeightEntry(CurrentWeight, Settings.weightdatalen);
+    if (verdict != kWeightAccepted)
+        return RefuseWeight(dialog, verdict);
+    if (AppendWeightEntry(EntryDate(StartupDate), KgToTenths(CurrentWeight)) != 0)
+        return RefuseWeight(dialog, kWeightNotStorable);
+    ModalOpen = 0;
+    SaveSettings(dialog);
+    SaveLog(dialog, 0);
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+static INT_PTR CancelWeight(HWND dialog) {
+    ModalOpen = 0;
+    CurrentWeight = NewestLoggedWeight();
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+static INT_PTR WeightEntryCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    int id = LOWORD(wParam);
+    int code = HIWORD(wParam);
+    if (id == IDOK)
+        return AcceptWeight(dialog);
+    if (id == IDCANCEL)
+        return CancelWeight(dialog);
+    if (code == EN_CHANGE)
+        return FollowWeightText(dialog, reinterpret_cast<HWND>(lParam));
+    if (code == BN_CLICKED)
+        return StepWeight(dialog, id);
+    return FALSE;
+}
+
+INT_PTR CALLBACK WeightEntryDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OpenWeightEntry(dialog);
+    case WM_COMMAND:
+        return WeightEntryCommand(dialog, wParam, lParam);
+    case WM_PAINT:
+        return PaintNothing(dialog);
+    }
+    return FALSE;
+}

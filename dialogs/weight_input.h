@@ -1,0 +1,43 @@
+// Input rules of the weight entry dialog: the box's text, the 0.1 kg arrow
+// steps, and what an OK may append to the log.
+#pragma once
+#include <stddef.h>
+
+#include "store/records.h"
+
+enum {
+    kWeightTextRead = 6, // the box is read up to its first five characters
+    kWeightTextSize = 32,
+    // A log record keeps the weight in four characters: -999 .. 9999 tenths.
+    kLowestStorableTenths = -999,
+    kHighestStorableTenths = 9999,
+};
+
+enum WeightVerdict {
+    kWeightAccepted = 0,
+    kWeightNotStorable,
+    kWeightLogFull,
+};
+
+// CurrentWeight as the box shows it: "%3.1f".
+void FormatWeight(double kg, char* out, size_t size);
+// The box's text as CurrentWeight: the first five characters, atof rules.
+double ParseWeightText(const char* text);
+// kg plus 0.1 for the up arrow, minus 0.1 for the down arrow, else kg.
+double SteppedWeight(double kg, int controlId);
+
+// Writes kg into text as the box shows it and returns what that text reads
+// back as. CurrentWeight always takes this value after an arrow step, so
+// repeated steps never gather floating-point error.
+double ShownWeight(double kg, char* text, size_t size);
+
+// Whether an OK with this weight may append to a log of count entries.
+WeightVerdict CheckWeightEntry(double kg, int count);
+// The message that tells the user why an entry was refused (UTF-8).
+const char* WeightVerdictMessage(WeightVerdict verdict);
+extern const char kWeightEntryErrorCaption[];
+
+// The date new entries carry: the settings load's date as yyyymmdd.
+int EntryDate(const LocalDate& date);
+// What Cancel puts back: the newest entry's weight, 0.0 for an empty log.
+double NewestLoggedWeight();
