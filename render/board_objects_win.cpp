@@ -1,0 +1,23 @@
+#include "render/board_objects.h"
+
+BoardObjects Board;
+HWND BoardWindow;
+
+const int kPictureIds[kPictureCount] = {
+    104, 113, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129,
+    130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 147, 148, 150,
+    151, 152, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163, 164, 165, 166,
+};
+
+int PictureSlot(int resourceId) {
+    for (int i = 0; i < kPictureCount; i++) {
+        if (kPictureIds[i] == resourceId)
+            return i;
+    }
+    return -1;
+}
+
+HBITMAP Picture(int resourceId) {
+    int slot = PictureSlot(resourceId);
+    return slot < 0 ? NULL : Board.Pictures[slot];
+}

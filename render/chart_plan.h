@@ -1,0 +1,103 @@
+// The weight chart as data: which entries are in view, the integer scale,
+// the strokes to draw in their order with the pen of each, the marker point
+// and the per-column hover tables. Portable; the Win32 half executes it.
+#pragma once
+#include <stdint.h>
+#include "render/hover_tables.h"
+#include "store/records.h"
+
+// The chart's pens, in the order start-up creates them.
+enum ChartPen {
+    kPenWeightThick,
+    kPenTarget,
+    kPenMarkerLarge,
+    kPenWeightMedium,
+    kPenWeightThin,
+    kPenMarkerMedium,
+    kPenMarkerSmall,
+    kPenUnderweight,
+    kPenOverweight,
+    kPenIdealGain,
+    kChartPenCount
+};
+
+// What each stroke of the plan draws, in drawing order.
+enum ChartStrokeKind {
+    kStrokeIdealGain,
+    kStrokeWeight,
+    kStrokeUnderweight,
+    kStrokeOverweight,
+    kStrokeTarget,
+    kStrokeMarker
+};
+
+struct ChartPoint {
+    int32_t x;
+    int32_t y;
+};
+
+// One polyline: select the pen, move to the first point, draw to each later
+// one. The marker is two equal points: a round dot of the pen's width.
+struct ChartStroke {
+    int32_t kind;  // ChartStrokeKind
+    int32_t pen;   // ChartPen
+    int32_t start; // index of the first point in ChartPlan::points
+    int32_t count; // number of points, at least 1
+};
+
+enum {
+    kChartMaxStrokes = 6,
+    // Four polylines of at most one point per log entry, the target line
+    // and the marker.
+    kChartPointCapacity = 4 * kLogCapacity + 4,
+};
+
+// Reference values and the scale are kept in 64 bits: a hand-edited height
+// or date must not overflow the products. Realistic inputs fit 32 bits.
+struct ChartScale {
+    int64_t high;
+    int64_t low; // after the final margin of 7
+    int64_t range;
+    int64_t underweight; // U: body-mass index 18 without pregnancy
+    int64_t overweight;  // V: index 25, raised by pregnancy when ninpu is 1
+    int32_t step;        // thousandths of a pixel between two entries
+    int32_t xEnd;        // right end of the target line
+};
+
+struct ChartPlan {
+    int32_t first; // log index of the first entry in view
+    int32_t count; // entries in view
+    ChartScale scale;
+    ChartPoint marker;
+    int32_t strokeCount;
+    ChartStroke strokes[kChartMaxStrokes];
+    int32_t hoverIndex[kHoverColumns];
+    char hoverLabels[kHoverColumns][kHoverLabelSize];
+    ChartPoint points[kChartPointCapacity];
+};
+
+// Everything the chart reads. gainDays is PregnancyGainDays in the program.
+struct ChartInput {
+    const WeightEntry* log;
+    int32_t count; // weightdatalen
+    const SettingsRecord* settings;
+    int (*gainDays)(int date);
+};
+
+// Plans the chart of span entries ending scrollBack entries before the
+// newest, marking log entry marker. A scroll-back that would leave nothing
+// in view is held to the oldest entry, and a span below 2 counts as 2.
+// Returns 0, or -1 with no strokes when the log is empty.
+int PlanWeightChart(const ChartInput& input, int32_t span, int32_t marker, int32_t scrollBack,
+                    ChartPlan* plan);
+
+// The read-out text of one entry, "'yy/m/d w.wkg", cut to 19 characters.
+void FormatHoverLabel(const WeightEntry& entry, char out[kHoverLabelSize]);
+
+// Reference values of one entry, tenths of a kilogram, for D days of gain.
+int64_t UnderweightValue(int32_t height, int32_t gainDays);
+int64_t OverweightValue(int32_t height, int32_t gainDays);
+int64_t IdealGainValue(int32_t height, int32_t original, int32_t gainDays);
+
+// y of a value in tenths on the chart's scale.
+int32_t ChartY(const ChartScale& scale, int64_t value);

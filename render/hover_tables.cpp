@@ -1,0 +1,4 @@
+#include "render/hover_tables.h"
+
+int32_t HoverIndexTable[kHoverColumns];
+char HoverLabels[kHoverColumns][kHoverLabelSize];

@@ -1,0 +1,166 @@
+#include "render/paint_win.h"
+
+#include <string.h>
+
+#include "app/interaction.h"
+#include "render/board_objects.h"
+#include "render/board_plan.h"
+#include "render/chalk_win.h"
+#include "render/chart_win.h"
+#include "render/hover_tables.h"
+
+namespace {
+
+enum { kBoardWidth = 250, kBoardHeight = 100 };
+
+// The background's month strip as it was before the first paint drew on the
+// canvas: the canvas is the background picture itself, and nothing else
+// repaints the strip, so a changed month would land on the old digits.
+struct MonthStripCopy {
+    bool saved;
+    BITMAPINFOHEADER header; // kBoardWidth x kMonthStripHeight, bottom-up
+    uint32_t pixels[kBoardWidth * kMonthStripHeight];
+};
+MonthStripCopy MonthStrip;
+
+void SaveMonthStrip(HBITMAP background) {
+    BITMAP bm;
+    if (!GetObject(background, sizeof bm, &bm) || bm.bmWidth != kBoardWidth ||
+        bm.bmHeight != kBoardHeight)
+        return;
+    BITMAPINFOHEADER h = {};
+    h.biSize = sizeof h;
+    h.biWidth = kBoardWidth;
+    h.biHeight = kBoardHeight;
+    h.biPlanes = 1;
+    h.biBitCount = 32;
+    h.biCompression = BI_RGB;
+    // Bottom-up scan lines: the strip's lowest row comes first.
+    int firstScan = kBoardHeight - (kMonthStripY + kMonthStripHeight);
+    int got = GetDIBits(Board.Backbuffer, background, firstScan, kMonthStripHeight,
+                        MonthStrip.pixels, (BITMAPINFO*)&h, DIB_RGB_COLORS);
+    h.biHeight = kMonthStripHeight;
+    h.biSizeImage = 0;
+    MonthStrip.header = h;
+    MonthStrip.saved = got == kMonthStripHeight;
+}
+
+void RestoreMonthStrip() {
+    if (!MonthStrip.saved) {
+        SelectObject(Board.Backbuffer, Board.PanelBrush);
+        PatBlt(Board.Backbuffer, kMonthStripX, kMonthStripY, kMonthStripWidth, kMonthStripHeight,
+               PATCOPY);
+        return;
+    }
+    SetDIBitsToDevice(Board.Backbuffer, kMonthStripX, kMonthStripY, kMonthStripWidth,
+                      kMonthStripHeight, kMonthStripX, 0, 0, kMonthStripHeight, MonthStrip.pixels,
+                      (BITMAPINFO*)&MonthStrip.header, DIB_RGB_COLORS);
+}
+
+void CopyPicture(const PicturePlacement& p) {
+    SelectObject(Board.SpriteSurface, Picture(p.id));
+    BitBlt(Board.Backbuffer, p.x, p.y, p.width, p.height, Board.SpriteSurface, 0, 0, SRCCOPY);
+}
+
+void DrawNumber(const ChalkNumberCall& c) {
+    DrawChalkNumber(c.value, c.x, c.y, c.scale, c.mode);
+}
+
+// Only the client area shows: the dialog frame is cut away.
+void ShapeWindow(HWND window) {
+    int fx = GetSystemMetrics(SM_CXDLGFRAME);
+    int fy = GetSystemMetrics(SM_CYDLGFRAME);
+    HRGN shape = CreateRectRgn(fx, fy, 256 - fx, 106 - fy);
+    if (!SetWindowRgn(window, shape, TRUE))
+        DeleteObject(shape);
+}
+
+void PrepareCanvas(const BoardPlan& plan) {
+    HBITMAP background = Picture(plan.background);
+    if (!Board.PanelBrush) {
+        SaveMonthStrip(background);
+        Board.PanelBrush = CreateSolidBrush(RGB(0, 64, 0));
+    }
+    SelectObject(Board.Backbuffer, background);
+    SelectObject(Board.Backbuffer, Board.PanelBrush);
+    PatBlt(Board.Backbuffer, 2, 5, 215, 80, PATCOPY);
+}
+
+void DrawDateColumn(const BoardPlan& plan) {
+    CopyPicture(plan.dateColumn);
+    SetTextColor(Board.Backbuffer, RGB(255, 255, 255));
+    SelectObject(Board.Backbuffer, Board.BoardFont);
+    RestoreMonthStrip();
+    DrawNumber(plan.month);
+    DrawNumber(plan.day);
+    CopyPicture(plan.weekday);
+}
+
+void DrawChart(const BoardPlan& plan) {
+    if (!plan.drawChart)
+        return;
+    PaintedHoverX = plan.paintedHoverX;
+    PlotWeightChart(plan.chartSpan, plan.chartMarker, plan.chartScrollBack);
+}
+
+// White text with a black outline, one pixel around.
+void DrawReadout(const BoardPlan& plan) {
+    if (!plan.showReadout)
+        return;
+    static const POINT kOutline[4] = {{24, 10}, {26, 10}, {24, 9}, {26, 11}};
+    const char* text = HoverLabels[plan.readoutColumn];
+    int length = (int)strnlen(text, kHoverLabelSize - 1);
+    HDC dc = Board.Backbuffer;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (const POINT& p : kOutline)
+        TextOutA(dc, p.x, p.y, text, length);
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutA(dc, 25, 10, text, length);
+    HoverActive = 0;
+}
+
+BoardState CurrentBoardState() {
+    BoardState s;
+    s.currentWeight = CurrentWeight;
+    s.log = WeightLog;
+    s.logCount = Settings.weightdatalen;
+    s.height = Settings.height;
+    s.today = StartupDate;
+    s.faceIndex = FaceIndex;
+    s.hoverActive = HoverActive;
+    s.hoverX = HoverX;
+    s.chartSpan = ChartSpan;
+    s.scrollBack = ScrollBack;
+    s.hoverIndexTable = HoverIndexTable;
+    return s;
+}
+
+} // namespace
+
+int PaintBoard(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    BoardPlan plan;
+    PlanBoardPaint(CurrentBoardState(), PaintedHoverX, &plan);
+    ShapeWindow(window);
+    SetForegroundWindow(window);
+    PrepareCanvas(plan);
+    CopyPicture(plan.plusButton);
+    CopyPicture(plan.minusButton);
+    SetStretchBltMode(Board.Backbuffer, COLORONCOLOR);
+    DrawNumber(plan.weight);
+    DrawNumber(plan.change);
+    DrawDateColumn(plan);
+    DrawChart(plan);
+    CopyPicture(plan.bmiLabel);
+    if (plan.drawBmi)
+        DrawNumber(plan.bmi);
+    CopyPicture(plan.face);
+    DrawReadout(plan);
+    const RECT& r = ps.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, Board.Backbuffer, r.left, r.top,
+           SRCCOPY);
+    EndPaint(window, &ps);
+    return 0;
+}
