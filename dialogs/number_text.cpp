@@ -18,7 +18,9 @@ int TextToInt(const char* text) {
 }
 
 int KgToTenths(double kg) {
-    double tenths = kg * 10.0;
+    // Rounded to a double before truncating: the 32-bit x87 unit would keep
+    // 65.3 * 10 as 652.99999... in its wider registers and store 652.
+    volatile double tenths = kg * 10.0;
     if (!(tenths == tenths))
         return 0; // "nan" typed: no number
     if (tenths >= 2147483647.0)
