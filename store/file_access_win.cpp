@@ -102,10 +102,13 @@ static int WinReplaceFile(const char* from, const char* to) {
     wchar_t target[kPathChars];
     if (!WidePath(from, source) || !WidePath(to, target))
         return -1;
+    // Windows refuses to replace a read-only file; Wine would replace it, so
+    // the attribute is checked here, and waiting would not help either way.
+    if (IsReadOnly(target))
+        return -1;
     for (int attempt = 0;; attempt++) {
         if (MoveFileExW(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return 0;
-        // A read-only file refuses for good; waiting would not help.
         if (attempt + 1 >= kRetries || !IsBusy(GetLastError()) || IsReadOnly(target))
             return -1;
         Sleep(kRetryPauseMs);
