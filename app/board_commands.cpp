@@ -1,0 +1,42 @@
+#include "app/board_commands.h"
+
+#include <stdio.h>
+
+#include "app/interaction.h"
+#include "store/log_file.h"
+#include "store/records.h"
+#include "store/settings_file.h"
+
+const char kResetQuestion[] =
+    "これまでの体重の記録が失われます。\r\n本当に体重データをリセットしますか？";
+const char kResetQuestionCaption[] = "確認";
+const char kResetDone[] = "体重の記録をリセットしました。";
+const char kResetDoneCaption[] = "完了";
+const char kMenuErrorCaption[] = "OPEN ERROR";
+
+int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
+    ModalOpen = 1;
+    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) == kIdYes) {
+        Settings.weightdatalen = 0;
+        CurrentWeight = 0.0;
+        // Scrolling belongs to the entries that are gone; a log that grows
+        // again starts with its newest entries in view.
+        ScrollBack = 0;
+        SaveSettings(owner);
+        repaint(owner);
+        Platform.messageBox(owner, kResetDone, kResetDoneCaption, kMbOk);
+    }
+    ModalOpen = 0;
+    return 0;
+}
+
+int RunCsvCommand(OwnerWindow owner) {
+    ModalOpen = 1;
+    SaveLog(owner, 1);
+    ModalOpen = 0;
+    return 0;
+}
+
+void FormatMenuError(char* text, size_t size, int code) {
+    snprintf(text, size, "ポップアップメニューエラー%d", code);
+}

@@ -1,0 +1,112 @@
+// The popup menu, its commands and the dialogs they open.
+#include "app/board_commands.h"
+#include "app/interaction.h"
+#include "app/shell_win.h"
+#include "render/board_objects.h"
+// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
+#undef IDC_HAND
+#include "res/resource.h"
+#include "store/platform.h"
+
+#if WM_HAVE_DIALOGS
+#include "dialogs/dialog_procs_win.h"
+#endif
+
+static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
+    ModalOpen = 1;
+    // The dialog clears ModalOpen itself when it closes.
+    DialogBoxParamW(Board.Instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
+}
+
+#if WM_HAVE_DIALOGS
+static void OpenEditingDialog(HWND window, int templateId, DLGPROC procedure) {
+    OpenDialog(window, templateId, procedure);
+    RepaintBoard(window, TRUE);
+}
+#else
+// Until the dialogs are part of the build their commands do nothing.
+static void OpenEditingDialog(HWND window, int, DLGPROC) {
+    ModalOpen = 0;
+    RepaintBoard(window, TRUE);
+}
+#endif
+
+void OpenWeightEntry(HWND window) {
+#if WM_HAVE_DIALOGS
+    OpenEditingDialog(window, IDD_WEIGHT_ENTRY, WeightEntryDlgProc);
+#else
+    OpenEditingDialog(window, IDD_WEIGHT_ENTRY, NULL);
+#endif
+}
+
+static void OpenSettings(HWND window) {
+#if WM_HAVE_DIALOGS
+    OpenEditingDialog(window, IDD_SETTINGS, SettingsDlgProc);
+#else
+    OpenEditingDialog(window, IDD_SETTINGS, NULL);
+#endif
+}
+
+static void OpenDataEdit(HWND window) {
+#if WM_HAVE_DIALOGS
+    OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);
+#else
+    OpenEditingDialog(window, IDD_DATA_EDIT, NULL);
+#endif
+}
+
+static void RepaintErasing(OwnerWindow owner) {
+    RepaintBoard(static_cast<HWND>(owner), TRUE);
+}
+
+void RunBoardCommand(HWND window, int command) {
+    switch (command) {
+    case ID_CMD_SETTINGS:
+        OpenSettings(window);
+        break;
+    case ID_CMD_EXIT:
+        DestroyWindow(window);
+        break;
+    case ID_CMD_VERSION:
+        OpenDialog(window, IDD_VERSION, VersionDlgProc);
+        break;
+    case ID_CMD_WEIGHT_ENTRY:
+        OpenWeightEntry(window);
+        break;
+    case ID_CMD_RESET:
+        RunResetCommand(window, RepaintErasing);
+        break;
+    case ID_CMD_CSV:
+        RunCsvCommand(window);
+        break;
+    case ID_CMD_DATA_EDIT:
+        OpenDataEdit(window);
+        break;
+    default:
+        break;
+    }
+}
+
+int ShowBoardMenu(HWND window) {
+    HMENU menu = LoadMenuW(Board.Instance, MAKEINTRESOURCEW(IDM_BOARD_MENU));
+    HMENU popup = GetSubMenu(menu, 0);
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    SetForegroundWindow(window);
+    if (!TrackPopupMenu(popup, TPM_BOTTOMALIGN, pointer.x, pointer.y, 0, window, NULL)) {
+        char text[kMenuErrorTextSize];
+        FormatMenuError(text, sizeof text, static_cast<int>(GetLastError()));
+        Platform.messageBox(window, text, kMenuErrorCaption, kMbOk);
+    }
+    DestroyMenu(menu);
+    return 0;
+}
+
+INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        ModalOpen = 0;
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,124 @@
+// BoardWindowProc: the board window's messages, one small handler each.
+#include "app/board_input.h"
+#include "app/interaction.h"
+#include "app/shell_win.h"
+#include "render/board_objects.h"
+#include "render/paint_win.h"
+// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
+#undef IDC_HAND
+#include "res/resource.h"
+
+UINT TaskbarCreatedMsg = 0;
+
+void RepaintBoard(HWND window, BOOL erase) {
+    InvalidateRect(window, NULL, erase);
+}
+
+static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
+    TaskbarCreatedMsg = RegisterWindowMessageW(L"TaskbarCreated");
+    return InitBoard(window, creation);
+}
+
+static void OnMouseMove(HWND window, LPARAM lParam) {
+    MouseMoveEffect effect = TrackMouseMove(static_cast<uint32_t>(lParam));
+    if (effect.cursor == kCursorHand) {
+        SetCursor(LoadCursorW(Board.Instance, MAKEINTRESOURCEW(IDC_HAND)));
+    } else if (effect.cursor == kCursorArrow) {
+        SetCursor(LoadCursorA(NULL, IDC_ARROW));
+    }
+    if (effect.startDrag) {
+        // The system move with the caption hit code: the user drags the
+        // window until the button comes up, inside this call.
+        SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    }
+}
+
+static void OnLeftButtonUp(HWND window, LPARAM lParam) {
+    switch (ReleaseLeftButton(static_cast<uint32_t>(lParam))) {
+    case kClickSpan:
+        RepaintBoard(window, FALSE);
+        break;
+    case kClickWeightEntry:
+        OpenWeightEntry(window);
+        break;
+    case kClickExit:
+        ShutdownBoard(window);
+        break;
+    case kClickNothing:
+        break;
+    }
+    if (FinishClick()) {
+        RepaintBoard(window, FALSE);
+    }
+}
+
+static void OnRightButtonDown(HWND window) {
+    if (ModalOpen == 0) {
+        ShowBoardMenu(window);
+    }
+}
+
+static void OnKeyDown(HWND window, WPARAM key) {
+    if (StepReadout(static_cast<uint32_t>(key))) {
+        RepaintBoard(window, FALSE);
+    }
+}
+
+static void OnTrayIcon(HWND window, LPARAM mouseMessage) {
+    TrayEffect effect = TrayIconClicked(static_cast<uint32_t>(mouseMessage));
+    if (effect.bringToFront) {
+        SetForegroundWindow(window);
+        RepaintBoard(window, FALSE);
+    }
+    if (effect.showMenu) {
+        ShowBoardMenu(window);
+    }
+    // Lets the menu close properly when the user clicks elsewhere.
+    PostMessageW(TrayIconData.hWnd, WM_NULL, 0, 0);
+}
+
+static void OnTaskbarCreated(HWND window) {
+    // The taskbar was created anew (Explorer restarted), so the icon is gone.
+    AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
+}
+
+LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_DESTROY:
+        return ShutdownBoard(window);
+    case WM_PAINT:
+        return PaintBoard(window);
+    case WM_KEYDOWN:
+        OnKeyDown(window, wParam);
+        break;
+    case WM_COMMAND:
+        RunBoardCommand(window, LOWORD(wParam));
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(window, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        PressLeftButton();
+        break;
+    case WM_LBUTTONUP:
+        OnLeftButtonUp(window, lParam);
+        break;
+    case WM_RBUTTONDOWN:
+        OnRightButtonDown(window);
+        break;
+    case WM_CAPTURECHANGED:
+        LoseMouseCapture();
+        break;
+    case WM_USER:
+        OnTrayIcon(window, lParam);
+        break;
+    default:
+        if (TaskbarCreatedMsg != 0 && message == TaskbarCreatedMsg) {
+            OnTaskbarCreated(window);
+        }
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,69 @@
+// WinMain: the window class, the one board window and the message loop.
+#include "app/shell_win.h"
+
+#include <commctrl.h>
+
+#include "render/board_objects.h"
+// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
+#undef IDC_HAND
+#include "res/resource.h"
+#include "store/platform.h"
+
+LayeredAttributesFn LayeredAttributesEntry = NULL;
+
+static ATOM RegisterBoardClass(HINSTANCE instance) {
+    WNDCLASSEXW wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.cbSize = sizeof wc;
+    wc.style = 0;
+    wc.lpfnWndProc = BoardWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = Board.AppIcon;
+    wc.hIconSm = Board.AppIcon;
+    wc.hCursor = NULL; // the window procedure sets the cursor itself
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = L"weighminder";
+    return RegisterClassExW(&wc);
+}
+
+static void FindLayeredAttributes() {
+    // Looked up at run time: a system without it shows the board unkeyed.
+    HMODULE user32 = LoadLibraryW(L"user32.dll");
+    FARPROC entry = user32 != NULL ? GetProcAddress(user32, "SetLayeredWindowAttributes") : NULL;
+    LayeredAttributesEntry =
+        reinterpret_cast<LayeredAttributesFn>(reinterpret_cast<void (*)()>(entry));
+}
+
+static void InitCommonControlsForDialogs() {
+    // The settings dialog holds a month calendar.
+    INITCOMMONCONTROLSEX controls;
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_DATE_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    InstallPlatformSeams();
+    InitCommonControlsForDialogs();
+    Board.AppIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    if (RegisterBoardClass(instance) == 0) {
+        return 0;
+    }
+    FindLayeredAttributes();
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"weighminder", L"weighminder",
+                                  WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, 256, 106, NULL, NULL,
+                                  instance, NULL);
+    if (window == NULL) {
+        return 0;
+    }
+    BoardWindow = window;
+    Board.Instance = instance;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageW(&message, NULL, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

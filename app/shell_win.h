@@ -1,0 +1,30 @@
+// The board window's life: start-up, shutdown, the notification icon, the
+// window procedure and its menu. Win32 only.
+#pragma once
+#include <windows.h>
+
+enum { kTrayIconId = 101, kTrayTipSize = 20 };
+
+typedef BOOL(WINAPI* LayeredAttributesFn)(HWND, COLORREF, BYTE, DWORD);
+
+extern NOTIFYICONDATAW TrayIconData;
+extern char TrayTip[kTrayTipSize];
+extern UINT TaskbarCreatedMsg;
+extern LayeredAttributesFn LayeredAttributesEntry; // may be null
+
+LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+int InitBoard(HWND window, const CREATESTRUCTW* creation);
+int ShutdownBoard(HWND window);
+
+BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip);
+BOOL RemoveTrayIcon(HWND window, UINT id);
+
+// Popup menu and its commands.
+int ShowBoardMenu(HWND window);
+void RunBoardCommand(HWND window, int command);
+void OpenWeightEntry(HWND window);
+INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// InvalidateRect of the whole client area.
+void RepaintBoard(HWND window, BOOL erase);
