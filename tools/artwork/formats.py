@@ -101,7 +101,8 @@ def _icon_image(pic, transparent, bpp, palette):
                                         for x in range(pic.w)], 1))
     mask = b"".join(mask_rows)
     header = _info_header(pic.w, pic.h * 2, bpp, len(colour_bits) + len(mask), 0)
-    return header + _palette_bytes(palette) + colour_bits + mask
+    full_palette = palette + [(0, 0, 0)] * ((1 << bpp) - len(palette))  # all 2^bpp entries
+    return header + _palette_bytes(full_palette) + colour_bits + mask
 
 
 def icon_file_bytes(images, kind=1, hotspots=None):

@@ -4,7 +4,8 @@
     tools/artwork/generate.py [--res DIR] [--sheet FILE] [--board FILE]
 
 Writes the 48 bitmaps (named in NAMES), app.ico and hand.cur into res/ and the
-contact sheet into docs/artwork.png. Only the standard library is used and
+contact sheet into docs/artwork.png. With --check it writes nothing and
+fails when a committed file differs from what it would draw. Only the standard library is used and
 every random choice comes from fixed seeds, so the same script always
 writes the same bytes.
 """
@@ -19,7 +20,7 @@ from formats import VGA16, bmp_bytes, icon_file_bytes, palette_of, png_bytes  # 
 from glyphs import all_glyphs  # noqa: E402
 from icons import HOT_SPOT, ICON_IMAGES, hand_cursor, icon_picture  # noqa: E402
 from pictures import board_pictures  # noqa: E402
-from sheet import composed_board, contact_sheet  # noqa: E402
+from sheet import composed_board, contact_sheet, enlarged  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 NAMES = {104: "board", 165: "span_plus", 166: "span_minus", 151: "date_column", 150: "bmi_label",
@@ -49,40 +50,67 @@ def icon_entries():
     return images
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--res", default=os.path.join(ROOT, "res"))
-    ap.add_argument("--sheet", default=os.path.join(ROOT, "docs", "artwork.png"))
-    ap.add_argument("--board", help="also write the sample board alone, 4x, as PNG")
-    args = ap.parse_args()
-
-    pictures, glyphs, entries = {}, {}, []
+def draw_all(res):
+    """Every resource file as {path: bytes}, and the sample board and sheet entries."""
+    files, pictures, glyphs, entries = {}, {}, {}, []
     for pid, mid, pic, mask in all_glyphs():
-        write(os.path.join(args.res, NAMES[pid] + ".bmp"), bmp_bytes(pic))
-        write(os.path.join(args.res, NAMES[mid] + ".bmp"), bmp_bytes(mask))
+        files[os.path.join(res, NAMES[pid] + ".bmp")] = bmp_bytes(pic)
+        files[os.path.join(res, NAMES[mid] + ".bmp")] = bmp_bytes(mask)
         glyphs[DIGIT_KEYS[pid]] = (pic, mask)
         entries += [(pid, pic, None), (mid, mask, None)]
     for rid, pic, bpp in board_pictures():
         palette = VGA16 if bpp == 4 else None
-        write(os.path.join(args.res, NAMES[rid] + ".bmp"), bmp_bytes(pic, bpp, palette))
+        files[os.path.join(res, NAMES[rid] + ".bmp")] = bmp_bytes(pic, bpp, palette)
         pictures[rid] = pic
         entries.append((rid, pic, None))
     entries.sort(key=lambda e: e[0] != 104)  # the board first, the rest in drawing order
 
     icons = icon_entries()
-    write(os.path.join(args.res, "app.ico"), icon_file_bytes(icons))
+    files[os.path.join(res, "app.ico")] = icon_file_bytes(icons)
     entries += [(101, pic, clear) for pic, clear, _, _ in icons]
     hand, clear = hand_cursor()
-    write(os.path.join(args.res, "hand.cur"),
-          icon_file_bytes([(hand, clear, 1, [VGA16[0], VGA16[15]])], kind=2, hotspots=[HOT_SPOT]))
+    files[os.path.join(res, "hand.cur")] = icon_file_bytes(
+        [(hand, clear, 1, [VGA16[0], VGA16[15]])], kind=2, hotspots=[HOT_SPOT])
     entries.append((104, hand, clear))
+    return files, composed_board(pictures, glyphs), entries
 
-    board = composed_board(pictures, glyphs)
+
+def check(files):
+    """Exit status 1 when a committed file differs from what is drawn now."""
+    stale = []
+    for path, data in sorted(files.items()):
+        try:
+            with open(path, "rb") as f:
+                same = f.read() == data
+        except OSError:
+            same = False
+        if not same:
+            stale.append(path)
+    for path in stale:
+        print("differs from the generator's drawing: " + path)
+    print("%d files checked, %d differ" % (len(files), len(stale)))
+    return 1 if stale else 0
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--res", default=os.path.join(ROOT, "res"))
+    ap.add_argument("--sheet", default=os.path.join(ROOT, "docs", "artwork.png"))
+    ap.add_argument("--board", help="also write the sample board alone, 4x, as PNG")
+    ap.add_argument("--check", action="store_true",
+                    help="write nothing; fail when a file in --res differs from the drawing")
+    args = ap.parse_args()
+
+    files, board, entries = draw_all(args.res)
+    if args.check:
+        return check(files)
+    for path, data in files.items():
+        write(path, data)
     write(args.sheet, png_bytes(contact_sheet(entries, board)))
     if args.board:
-        from sheet import _tile
-        write(args.board, png_bytes(_tile(board)))
+        write(args.board, png_bytes(enlarged(board)))
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

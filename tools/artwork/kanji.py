@@ -56,6 +56,6 @@ KANJI = {
 
 # Parentheses of the date column, in its own 27 x 51 coordinates, rows 39 … 47.
 PARENTHESES = [
-    arc(11.2, 43.4, 3.9, 4.6, 128, 232, 8),
-    arc(16.8, 43.4, 3.9, 4.6, -52, 52, 8),
+    arc(10.3, 43.4, 3.6, 4.6, 128, 232, 8),
+    arc(20.7, 43.4, 3.6, 4.6, -52, 52, 8),
 ]

@@ -55,7 +55,8 @@ def date_column():
     paint_chalk(pic, scaled(KANJI["月"], 1.0, 0.86, 10.0, 0.5), 0.75, 301, rows=(1, 11))
     paint_chalk(pic, scaled(KANJI["日"], 0.95, 0.74, 10.3, 25.2), 0.75, 302, rows=(26, 34))
     paint_chalk(pic, PARENTHESES, 0.7, 303, rows=(39, 47))
-    sprinkle_dust(pic, 304, 4, (0, 0, 26, 50))
+    sprinkle_dust(pic, 304, 2, (3, 1, 23, 11))  # dust only where the kanji are
+    sprinkle_dust(pic, 305, 1, (3, 26, 23, 34))
     return pic
 
 

@@ -29,7 +29,7 @@ def _block(sheet, x, y, w, h, colour):
             sheet.put(xx, yy, colour)
 
 
-def _tile(pic, clear=None):
+def enlarged(pic, clear=None):
     """The picture enlarged, see-through pixels on a checker pattern."""
     out = Picture(pic.w * SCALE, pic.h * SCALE)
     for y in range(out.h):
@@ -110,7 +110,7 @@ def composed_board(pictures, glyphs):
 
 def contact_sheet(entries, board, width=1400):
     """entries: (id, picture, see-through flags or None); board: the sample board."""
-    tiles = [(rid, _tile(pic, clear)) for rid, pic, clear in entries]
+    tiles = [(rid, enlarged(pic, clear)) for rid, pic, clear in entries]
     placed, x, y, row_h = [], GAP, GAP, 0
     for rid, tile in tiles:
         if x + tile.w + GAP > width:
@@ -119,7 +119,7 @@ def contact_sheet(entries, board, width=1400):
         x += tile.w + GAP
         row_h = max(row_h, tile.h + 24)
     y += row_h + GAP
-    sample = _tile(board)
+    sample = enlarged(board)
     sheet = Picture(width, y + sample.h + GAP, BACKGROUND)
     for rid, tile, tx, ty in placed:
         _copy(sheet, tile, tx, ty)
