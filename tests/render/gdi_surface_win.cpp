@@ -1,0 +1,118 @@
+#include "tests/render/gdi_surface_win.h"
+
+#include "render/board_objects.h"
+#include "render/chalk_glyphs.h"
+
+namespace {
+
+uint32_t* SurfacePixels;
+
+HBITMAP MakeDib(int width, int height, uint32_t** bits) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height; // top-down: row 0 is y 0
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* p = 0;
+    HBITMAP bmp = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &p, NULL, 0);
+    *bits = (uint32_t*)p;
+    return bmp;
+}
+
+uint32_t Bgra(COLORREF c) {
+    return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+}
+
+// Black in the leftmost column, where the mask is white.
+HBITMAP FakePicture(int width, int height, COLORREF colour) {
+    uint32_t* bits;
+    HBITMAP bmp = MakeDib(width, height, &bits);
+    for (int y = 0; y < height; y++) {
+        for (int x = 0; x < width; x++)
+            bits[y * width + x] = x == 0 ? 0 : Bgra(colour);
+    }
+    return bmp;
+}
+
+HBITMAP FakeMask(int width, int height) {
+    uint32_t* bits;
+    HBITMAP bmp = MakeDib(width, height, &bits);
+    for (int y = 0; y < height; y++) {
+        for (int x = 0; x < width; x++)
+            bits[y * width + x] = x == 0 ? 0xFFFFFF : 0;
+    }
+    return bmp;
+}
+
+void SetPicture(int id, HBITMAP bmp) {
+    Board.Pictures[PictureSlot(id)] = bmp;
+}
+
+void MakeGlyph(const ChalkGlyph& g) {
+    SetPicture(g.picture, FakePicture(g.width, g.height, GlyphColour(g.picture)));
+    SetPicture(g.mask, FakeMask(g.width, g.height));
+}
+
+} // namespace
+
+COLORREF GlyphColour(int id) {
+    return RGB(id, 255 - id, (id * 37) & 0xFF);
+}
+
+void OpenTestSurface() {
+    Board.Backbuffer = CreateCompatibleDC(NULL);
+    Board.SpriteSurface = CreateCompatibleDC(NULL);
+    Board.BackbufferBitmap = MakeDib(kSurfaceWidth, kSurfaceHeight, &SurfacePixels);
+    SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
+    SetStretchBltMode(Board.Backbuffer, COLORONCOLOR);
+    Board.WeightPenThick = CreatePen(PS_SOLID, 4, RGB(255, 255, 0));
+    Board.TargetPen = CreatePen(PS_SOLID, 2, RGB(255, 128, 64));
+    Board.MarkerPenLarge = CreatePen(PS_SOLID, 8, RGB(255, 128, 128));
+    Board.WeightPenMedium = CreatePen(PS_SOLID, 2, RGB(255, 255, 0));
+    Board.WeightPenThin = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
+    Board.MarkerPenMedium = CreatePen(PS_SOLID, 6, RGB(255, 128, 128));
+    Board.MarkerPenSmall = CreatePen(PS_SOLID, 4, RGB(255, 128, 128));
+    Board.UnderweightPen = CreatePen(PS_SOLID, 1, RGB(128, 128, 255));
+    Board.OverweightPen = CreatePen(PS_SOLID, 1, RGB(255, 128, 128));
+    Board.IdealGainPen = CreatePen(PS_SOLID, 2, RGB(200, 200, 200));
+}
+
+void MakeFakeGlyphs() {
+    for (int d = 0; d <= 9; d++)
+        MakeGlyph(*DigitGlyph(d));
+    MakeGlyph(PointGlyph());
+    MakeGlyph(UnitGlyph());
+    MakeGlyph(SignGlyph(true));
+    MakeGlyph(SignGlyph(false));
+}
+
+void CloseTestSurface() {
+    DeleteDC(Board.Backbuffer);
+    DeleteDC(Board.SpriteSurface);
+    DeleteObject(Board.BackbufferBitmap);
+    HPEN pens[] = {Board.WeightPenThick,  Board.TargetPen,      Board.MarkerPenLarge,
+                   Board.WeightPenMedium, Board.WeightPenThin,  Board.MarkerPenMedium,
+                   Board.MarkerPenSmall,  Board.UnderweightPen, Board.OverweightPen,
+                   Board.IdealGainPen};
+    for (HPEN p : pens)
+        DeleteObject(p);
+    for (HBITMAP& b : Board.Pictures) {
+        if (b)
+            DeleteObject(b);
+        b = NULL;
+    }
+}
+
+void FillSurface(COLORREF colour) {
+    GdiFlush();
+    for (int i = 0; i < kSurfaceWidth * kSurfaceHeight; i++)
+        SurfacePixels[i] = Bgra(colour);
+}
+
+COLORREF PixelAt(int x, int y) {
+    GdiFlush();
+    uint32_t v = SurfacePixels[y * kSurfaceWidth + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}

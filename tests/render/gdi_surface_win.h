@@ -1,0 +1,18 @@
+// A Backbuffer and SpriteSurface on 32-bit DIB sections, the ten chart pens
+// and small fake glyph pictures, so the Win32 drawing runs without a window
+// and its pixels can be read back.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+
+enum { kSurfaceWidth = 256, kSurfaceHeight = 106 };
+
+void OpenTestSurface();
+void CloseTestSurface();
+void FillSurface(COLORREF colour);
+COLORREF PixelAt(int x, int y);
+
+// Every glyph picture is a solid colour of its own, GlyphColour(id), and
+// every mask black, except their leftmost column: black picture, white mask.
+COLORREF GlyphColour(int pictureId);
+void MakeFakeGlyphs();
