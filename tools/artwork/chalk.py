@@ -58,6 +58,18 @@ def bezier(p0, p1, p2, p3, steps=12):
     return pts
 
 
+def handwritten(strokes, seed, jitter=0.25, slant=0.05, centre_y=11.0):
+    """A hand's small unsteadiness: each stroke shifted a little, each point
+    nudged, and the whole leaning slightly to the right."""
+    rng = Rng(seed ^ 0x1234)
+    out = []
+    for stroke in strokes:
+        sx, sy = rng.uniform(-jitter, jitter), rng.uniform(-jitter, jitter)
+        out.append([(x + sx + rng.uniform(-0.4, 0.4) * jitter + slant * (centre_y - y),
+                     y + sy + rng.uniform(-0.4, 0.4) * jitter) for (x, y) in stroke])
+    return out
+
+
 def scaled(strokes, sx, sy, dx=0.0, dy=0.0):
     return [[(dx + x * sx, dy + y * sy) for (x, y) in s] for s in strokes]
 
@@ -116,11 +128,12 @@ def coverage(w, h, strokes, radius, seed, wobble=0.18, ss=4):
     return cov
 
 
-def chalk(cov, seed, grain=0.35, pores=0.07):
+def chalk(cov, seed, grain=0.45, pores=0.09):
     """Chalk amount per pixel: coverage times the board's grain, with pores.
 
     Edge pixels, which the stick only grazed, skip more often than the
-    middle of a stroke, so edges come out ragged.
+    middle of a stroke, so edges come out ragged; in the middle a pore only
+    dims the chalk, so thin strokes never break through.
     """
     rng = Rng(seed ^ 0x5A5A)
     out = []
@@ -128,7 +141,7 @@ def chalk(cov, seed, grain=0.35, pores=0.07):
         g = 1.0 - grain * rng.uniform() ** 1.6
         v = c * g
         if c > 0 and rng.chance(pores * (1.6 - c)):
-            v *= rng.uniform(0.15, 0.5)
+            v *= rng.uniform(0.68, 0.8) if c >= 0.9 else rng.uniform(0.15, 0.5)
         out.append(min(1.0, v * 1.12))
     return out
 

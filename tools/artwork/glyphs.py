@@ -8,7 +8,7 @@ stays faint (grey 64 … 84, which ORed onto the board's green gives a neutral
 grey) and sparse.
 """
 
-from chalk import arc, bezier, chalk, coverage, dust, Rng
+from chalk import Rng, arc, bezier, chalk, coverage, dust, handwritten
 from formats import Picture
 
 BLACK = (0, 0, 0)
@@ -27,7 +27,7 @@ DIGITS = {
     5: [[(12.6, 2.8), (8.5, 2.9), (5.1, 2.8), (4.5, 10.0)], arc(7.9, 14.3, 5.0, 5.2, -128, 150)],
     6: [bezier((12.0, 3.2), (6.5, 1.5), (3.5, 7.5), (3.6, 14.6), 10), arc(8.0, 15.1, 4.5, 4.4, 180, 542)],
     7: [[(3.4, 3.0), (8.0, 2.9), (12.9, 3.1)] + bezier((12.9, 3.1), (10.5, 8.0), (8.0, 13.5), (7.2, 19.7), 8)],
-    8: [arc(8.0, 6.6, 3.8, 4.0, 0, 360), arc(8.0, 15.2, 4.7, 4.5, -90, 270)],
+    8: [arc(8.0, 6.5, 3.8, 3.9, 0, 360), arc(8.0, 14.9, 4.7, 4.4, -90, 270)],
     9: [arc(7.9, 7.4, 4.4, 4.6, 0, 372), bezier((12.3, 7.6), (12.5, 12.0), (12.2, 16.0), (11.2, 19.7), 8)],
 }
 
@@ -45,12 +45,13 @@ UNIT = [
 
 
 def masked_glyph(w, h, strokes, radius, seed, dust_count):
+    strokes = handwritten(strokes, seed, centre_y=h / 2)
     cov = coverage(w, h, strokes, radius, seed)
     amount = chalk(cov, seed)
     picture, mask = Picture(w, h, BLACK), Picture(w, h, WHITE)
     for i, v in enumerate(amount):
         if v >= STROKE_MIN:
-            g = int(round(165 + 90 * min(1.0, (v - STROKE_MIN) / 0.55)))
+            g = int(round(150 + 105 * min(1.0, (v - STROKE_MIN) / 0.55) ** 0.8))
             picture.px[i] = (g, g, g)
             mask.px[i] = BLACK
     stroke = [1.0 if v >= STROKE_MIN else 0.0 for v in amount]

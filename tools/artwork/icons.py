@@ -9,7 +9,7 @@ ICON_IMAGES = [(32, 4), (16, 4), (48, 8), (32, 1), (32, 8)]
 TRUE_COLOURS = {"frame": (121, 122, 58), "board": (0, 72, 0), "tray": (168, 166, 150),
                 "chalk": (244, 244, 236), "marker": (255, 128, 128)}
 VGA_COLOURS = {"frame": VGA16[3], "board": VGA16[2], "tray": VGA16[7],
-               "chalk": VGA16[15], "marker": VGA16[13]}
+               "chalk": VGA16[15], "marker": VGA16[9]}
 MONO_COLOURS = {"frame": VGA16[15], "board": VGA16[0], "tray": VGA16[15],
                 "chalk": VGA16[15], "marker": VGA16[15]}
 
@@ -61,7 +61,7 @@ def icon_picture(size, bpp):
 def _chart(pic, size, y0, y1, frame, bpp, colours):
     x0, x1 = frame + 1, size - frame - 1
     pts = [(x0 + fx * (x1 - x0), y0 + 1 + fy * (y1 - y0 - 2)) for fx, fy in CHART]
-    radius = {16: 0.62, 32: 1.0, 48: 1.45}[size]
+    radius = {16: 0.8, 32: 1.0, 48: 1.45}[size]
     amount = chalk(coverage(size, size, [pts], radius, size * 10 + bpp), size + bpp, grain=0.25,
                    pores=0.05 if size > 16 else 0.0)
     for i, v in enumerate(amount):
@@ -69,11 +69,11 @@ def _chart(pic, size, y0, y1, frame, bpp, colours):
             continue
         if bpp == 8:
             pic.px[i] = mix(colours["board"], colours["chalk"], round(v * 8) / 8)
-        elif v > 0.45:
-            pic.px[i] = colours["chalk"] if (bpp == 1 or v > 0.7) else VGA16[7]
+        elif v > (0.3 if size == 16 else 0.45):
+            pic.px[i] = colours["chalk"] if (bpp == 1 or size == 16 or v > 0.7) else VGA16[7]
     if size >= 32:  # the newest weighing, circled in red chalk
         mx, my = pts[-1]
-        m = 1.5 if size == 32 else 2.2
+        m = 1.5 if size == 32 else 2.6
         for y in range(pic.h):
             for x in range(pic.w):
                 if (x + 0.5 - mx) ** 2 + (y + 0.5 - my) ** 2 <= m * m and bpp != 1:

@@ -17,12 +17,16 @@ EXIT_RECT = (171, 84, 192, 93)  # inclusive
 CORNER_RADIUS = 8
 
 
-def paint_chalk(pic, strokes, radius, seed, colour="white", rows=None):
-    """Lays chalk strokes onto a picture, blending towards the chalk colour."""
+def paint_chalk(pic, strokes, radius, seed, colour="white", rows=None, boost=1.0):
+    """Lays chalk strokes onto a picture, blending towards the chalk colour.
+
+    A boost above 1 presses harder: small kanji need crisp, bright strokes.
+    """
     cov = coverage(pic.w, pic.h, strokes, radius, seed)
     amount = chalk(cov, seed, grain=0.3, pores=0.06)
     for i, v in enumerate(amount):
         y = i // pic.w
+        v = min(1.0, v * boost) if v * boost > 0.04 * boost ** 3 else 0.0
         if v > 0.04 and (rows is None or rows[0] <= y <= rows[1]):
             pic.px[i] = mix(pic.px[i], CHALK[colour], v)
 
@@ -37,24 +41,25 @@ def sprinkle_dust(pic, seed, count, area=None):
             pic.put(x, y, mix(PICTURE_GREEN, CHALK["white"], rng.uniform(0.12, 0.28)))
 
 
-def green_picture(w, h, layers, radius, seed, dust=3):
+def green_picture(w, h, layers, radius, seed, dust=3, boost=1.0):
     pic = Picture(w, h, PICTURE_GREEN)
     for n, (colour, strokes) in enumerate(layers):
-        paint_chalk(pic, strokes, radius, seed * 7 + n, colour)
+        paint_chalk(pic, strokes, radius, seed * 7 + n, colour, boost=boost)
     sprinkle_dust(pic, seed, dust)
     return pic
 
 
 def weekday(kanji, seed):
-    return green_picture(11, 13, [("white", KANJI[kanji])], 0.72, seed, dust=1)
+    radius = 0.6 if kanji == "金" else 0.72  # eight strokes in 13 rows need a finer point
+    return green_picture(11, 13, [("white", KANJI[kanji])], radius, seed, dust=1, boost=1.35)
 
 
 def date_column():
     """27 x 51: 月 in rows 1 … 11, 日 in rows 26 … 34, parentheses in rows 39 … 47."""
     pic = Picture(27, 51, PICTURE_GREEN)
-    paint_chalk(pic, scaled(KANJI["月"], 1.0, 0.86, 10.0, 0.5), 0.75, 301, rows=(1, 11))
-    paint_chalk(pic, scaled(KANJI["日"], 0.95, 0.74, 10.3, 25.2), 0.75, 302, rows=(26, 34))
-    paint_chalk(pic, PARENTHESES, 0.7, 303, rows=(39, 47))
+    paint_chalk(pic, scaled(KANJI["月"], 1.15, 0.86, 8.9, 0.5), 0.78, 301, rows=(1, 11), boost=1.3)
+    paint_chalk(pic, scaled(KANJI["日"], 1.05, 0.74, 9.7, 25.2), 0.78, 302, rows=(26, 34), boost=1.3)
+    paint_chalk(pic, PARENTHESES, 0.72, 303, rows=(39, 47), boost=1.3)
     sprinkle_dust(pic, 304, 2, (3, 1, 23, 11))  # dust only where the kanji are
     sprinkle_dust(pic, 305, 1, (3, 26, 23, 34))
     return pic
