@@ -6,6 +6,7 @@
 namespace {
 
 uint32_t* SurfacePixels;
+uint32_t* BackgroundPixels;
 
 HBITMAP MakeDib(int width, int height, uint32_t** bits) {
     BITMAPINFO bi = {};
@@ -86,6 +87,29 @@ void MakeFakeGlyphs() {
     MakeGlyph(UnitGlyph());
     MakeGlyph(SignGlyph(true));
     MakeGlyph(SignGlyph(false));
+}
+
+COLORREF BackgroundColour(int x, int y) {
+    return RGB(x, y, 77);
+}
+
+void MakeFakeBoardPictures() {
+    HBITMAP bg = MakeDib(250, 100, &BackgroundPixels);
+    for (int y = 0; y < 100; y++) {
+        for (int x = 0; x < 250; x++)
+            BackgroundPixels[y * 250 + x] = Bgra(BackgroundColour(x, y));
+    }
+    SetPicture(104, bg);
+    const int ids[] = {150, 151, 152, 153, 154, 155, 156, 157, 158,
+                       159, 160, 161, 162, 163, 164, 165, 166};
+    for (int id : ids)
+        SetPicture(id, FakePicture(40, 60, GlyphColour(id)));
+}
+
+COLORREF BackgroundPixelAt(int x, int y) {
+    GdiFlush();
+    uint32_t v = BackgroundPixels[y * 250 + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
 void CloseTestSurface() {

@@ -16,3 +16,9 @@ COLORREF PixelAt(int x, int y);
 // every mask black, except their leftmost column: black picture, white mask.
 COLORREF GlyphColour(int pictureId);
 void MakeFakeGlyphs();
+
+// The board background (104) as a 250 x 100 pattern, BackgroundColour(x, y),
+// and every other board picture a solid GlyphColour(id).
+COLORREF BackgroundColour(int x, int y);
+void MakeFakeBoardPictures();
+COLORREF BackgroundPixelAt(int x, int y);
