@@ -61,7 +61,7 @@ def icon_picture(size, bpp):
 def _chart(pic, size, y0, y1, frame, bpp, colours):
     x0, x1 = frame + 1, size - frame - 1
     pts = [(x0 + fx * (x1 - x0), y0 + 1 + fy * (y1 - y0 - 2)) for fx, fy in CHART]
-    radius = {16: 0.8, 32: 1.0, 48: 1.45}[size]
+    radius = {16: 0.5, 32: 1.0, 48: 1.45}[size]
     amount = chalk(coverage(size, size, [pts], radius, size * 10 + bpp), size + bpp, grain=0.25,
                    pores=0.05 if size > 16 else 0.0)
     for i, v in enumerate(amount):
