@@ -113,10 +113,11 @@ def contact_sheet(entries, board, width=1400):
     tiles = [(rid, enlarged(pic, clear)) for rid, pic, clear in entries]
     placed, x, y, row_h = [], GAP, GAP, 0
     for rid, tile in tiles:
-        if x + tile.w + GAP > width:
+        slot = max(tile.w, 12 * len(str(rid)))  # room for the id beneath
+        if x + slot + GAP > width:
             x, y, row_h = GAP, y + row_h + GAP, 0
         placed.append((rid, tile, x, y))
-        x += tile.w + GAP
+        x += slot + GAP
         row_h = max(row_h, tile.h + 24)
     y += row_h + GAP
     sample = enlarged(board)
