@@ -4,6 +4,7 @@
 
 #include "render/board_plan.h"
 #include "render/number_layout.h"
+#include "tests/render/glyph_text.h"
 
 namespace {
 
@@ -41,20 +42,7 @@ NumberLayout Lay(const ChalkNumberCall& c) {
 }
 
 std::string Glyphs(const ChalkNumberCall& c) {
-    NumberLayout l = Lay(c);
-    std::string s;
-    for (int i = 0; i < l.count; i++) {
-        const GlyphCell& g = l.cells[i];
-        if (g.kind == kGlyphDigit)
-            s += char('0' + g.digit);
-        else if (g.kind == kGlyphPoint)
-            s += '.';
-        else if (g.kind == kGlyphUnit)
-            s += 'k';
-        else
-            s += g.positive ? '+' : '-';
-    }
-    return s;
+    return Glyphs(Lay(c));
 }
 
 std::string Xs(const ChalkNumberCall& c) {

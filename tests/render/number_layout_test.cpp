@@ -5,6 +5,7 @@
 
 #include "render/chalk_glyphs.h"
 #include "render/number_layout.h"
+#include "tests/render/glyph_text.h"
 
 namespace {
 
@@ -12,23 +13,6 @@ NumberLayout Lay(double value, int mode, double scale = 1.0, int x = 100, int y 
     NumberLayout l;
     LayoutChalkNumber(value, x, y, scale, mode, &l);
     return l;
-}
-
-// The glyphs in drawing order: digits, '.', 'k' for the unit, '+' or '-'.
-std::string Glyphs(const NumberLayout& l) {
-    std::string s;
-    for (int i = 0; i < l.count; i++) {
-        const GlyphCell& c = l.cells[i];
-        if (c.kind == kGlyphDigit)
-            s += (c.digit >= 0 && c.digit <= 9) ? char('0' + c.digit) : '?';
-        else if (c.kind == kGlyphPoint)
-            s += '.';
-        else if (c.kind == kGlyphUnit)
-            s += 'k';
-        else
-            s += c.positive ? '+' : '-';
-    }
-    return s;
 }
 
 struct Cell {
