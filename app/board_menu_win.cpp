@@ -3,8 +3,6 @@
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
-// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
-#undef IDC_HAND
 #include "res/resource.h"
 #include "store/platform.h"
 

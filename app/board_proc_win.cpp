@@ -4,8 +4,6 @@
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/paint_win.h"
-// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
-#undef IDC_HAND
 #include "res/resource.h"
 
 UINT TaskbarCreatedMsg = 0;
@@ -22,7 +20,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
 static void OnMouseMove(HWND window, LPARAM lParam) {
     MouseMoveEffect effect = TrackMouseMove(static_cast<uint32_t>(lParam));
     if (effect.cursor == kCursorHand) {
-        SetCursor(LoadCursorW(Board.Instance, MAKEINTRESOURCEW(IDC_HAND)));
+        SetCursor(LoadCursorW(Board.Instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR)));
     } else if (effect.cursor == kCursorArrow) {
         SetCursor(LoadCursorA(NULL, IDC_ARROW));
     }

@@ -4,7 +4,7 @@
 
 // Icon and cursor
 #define IDI_APP 101
-#define IDC_HAND 104
+#define IDC_HAND_CURSOR 104
 
 // Board pictures
 #define IDB_BOARD 104

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-// winuser.h names a system cursor IDC_HAND; ours is the resource of that name.
-#undef IDC_HAND
 #include "res/resource.h"
 #include "tests/res/picture_table.h"
 
@@ -76,7 +74,7 @@ TEST(LinkedResources, IconGroupHoldsFiveImages) {
 }
 
 TEST(LinkedResources, HandCursorHasItsHotSpotAtTheFingertip) {
-    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND));
+    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR));
     ASSERT_NE(hand, nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(hand, &info));
