@@ -191,6 +191,18 @@ class XSession:
             raise HarnessError("xdotool %s failed" % " ".join(str(a) for a in args))
         return r.stdout.decode("utf-8", "replace")
 
+    def pointer(self):
+        out = self.xdo("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values["X"]), int(values["Y"])
+
+    def move_pointer(self, x, y):
+        """Moves the pointer to a screen point (xdotool's --sync would wait
+        forever for a move to where the pointer already is)."""
+        if self.pointer() != (x, y):
+            self.xdo("mousemove", "--sync", x, y)
+        time.sleep(0.1)
+
     def windows(self, name):
         """Ids of visible windows whose title matches the regular expression."""
         out = self.xdo("search", "--onlyvisible", "--name", name, check=False)
@@ -264,7 +276,12 @@ class Board:
 
     def wait_board(self, timeout=30):
         """Waits until the board window is mapped and painted."""
-        self.wid = self.session.wait_window("^weighminder$", timeout)
+        def board_or_death():
+            if not self.running():
+                raise HarnessError("weighminder ended before its window showed")
+            return (self.session.windows("^weighminder$") or [None])[0]
+
+        self.wid = wait_until(board_or_death, timeout, what="the board window")
         # The first paint follows the mapping; give it a moment.
         time.sleep(0.8)
         return self.wid
@@ -324,8 +341,7 @@ class Board:
 
     def move(self, x, y):
         sx, sy = self.to_screen(x, y)
-        self.session.xdo("mousemove", "--sync", sx, sy)
-        time.sleep(0.1)
+        self.session.move_pointer(sx, sy)
 
     def click(self, x, y, button=1):
         self.move(x, y)
@@ -374,7 +390,8 @@ class Board:
         self.shots += 1
         png = self.path("_screen%d.png" % self.shots if name is None else name)
         raw = capture(self.session.display, png)
-        return Screenshot(png, SCREEN_W, SCREEN_H, raw, self.origin())
+        origin = self.origin() if self.wid is not None else (0, 0)
+        return Screenshot(png, SCREEN_W, SCREEN_H, raw, origin)
 
     def wait_pixels(self, predicate, timeout=5, what="pixels"):
         """Takes screenshots until predicate(shot) holds; returns that shot."""
@@ -401,7 +418,7 @@ class BoardTestCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.exe = os.environ.get("WM_EXE", DEFAULT_EXE)
+        cls.exe = os.path.abspath(os.environ.get("WM_EXE", DEFAULT_EXE))
         if not os.path.exists(cls.exe):
             raise unittest.SkipTest("weighminder.exe is not built: " + cls.exe)
         cls.session = XSession()
