@@ -18,6 +18,11 @@ struct FileSeams {
     // *bytesRead to the bytes stored. Returns a FileReadResult.
     int (*readFile)(const char* name, char* buffer, int capacity, int64_t* fileSize,
                     int* bytesRead);
+    // Opens an existing file for reading only, for readSome. Null on failure,
+    // with *result set to kReadMissing or kReadFailed.
+    FileHandle (*openFile)(const char* name, int* result);
+    // Reads up to `capacity` bytes; the count read, 0 at the end, -1 on error.
+    int (*readSome)(FileHandle file, char* buffer, int capacity);
     // Creates (or truncates) a file for writing; null on failure.
     FileHandle (*createFile)(const char* name);
     // Writes all `length` bytes; 0, or -1 when not all of them were written.
@@ -25,7 +30,7 @@ struct FileSeams {
     // Flushes the file to the disk and closes it; 0, or -1 when either fails.
     // The handle is closed in both cases.
     int (*commitFile)(FileHandle file);
-    // Closes a file that is being abandoned.
+    // Closes a file opened for reading, or one being written and abandoned.
     void (*closeFile)(FileHandle file);
     // Puts `from` in place of `to` in one step (the old `to`, if any, is
     // replaced); 0, or -1 when the old file stays as it was.

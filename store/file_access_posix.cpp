@@ -48,6 +48,20 @@ static int PosixReadFile(const char* name, char* buffer, int capacity, int64_t* 
     return kReadOk;
 }
 
+static FileHandle PosixOpenFile(const char* name, int* result) {
+    int fd = open(name, O_RDONLY | O_CLOEXEC);
+    *result = fd >= 0 ? kReadOk : errno == ENOENT ? kReadMissing : kReadFailed;
+    return fd < 0 ? nullptr : HandleOf(fd);
+}
+
+static int PosixReadSome(FileHandle file, char* buffer, int capacity) {
+    for (;;) {
+        ssize_t n = read(FdOf(file), buffer, capacity);
+        if (n >= 0 || errno != EINTR)
+            return n < 0 ? -1 : (int)n;
+    }
+}
+
 static FileHandle PosixCreateFile(const char* name) {
     int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     return fd < 0 ? nullptr : HandleOf(fd);
@@ -111,6 +125,8 @@ static void PosixRemoveFile(const char* name) {
 
 void InstallFileSeams() {
     Files.readFile = PosixReadFile;
+    Files.openFile = PosixOpenFile;
+    Files.readSome = PosixReadSome;
     Files.createFile = PosixCreateFile;
     Files.writeFile = PosixWriteFile;
     Files.commitFile = PosixCommitFile;

@@ -67,6 +67,27 @@ static int WinReadFile(const char* name, char* buffer, int capacity, int64_t* fi
     return result;
 }
 
+static FileHandle WinOpenFile(const char* name, int* result) {
+    wchar_t path[kPathChars];
+    *result = kReadFailed;
+    if (!WidePath(name, path))
+        return nullptr;
+    HANDLE h = OpenForReading(path);
+    if (h == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            *result = kReadMissing;
+        return nullptr;
+    }
+    *result = kReadOk;
+    return (FileHandle)h;
+}
+
+static int WinReadSome(FileHandle file, char* buffer, int capacity) {
+    DWORD n = 0;
+    return ReadFile((HANDLE)file, buffer, (DWORD)capacity, &n, nullptr) ? (int)n : -1;
+}
+
 static FileHandle WinCreateFile(const char* name) {
     wchar_t path[kPathChars];
     if (!WidePath(name, path))
@@ -123,6 +144,8 @@ static void WinRemoveFile(const char* name) {
 
 void InstallFileSeams() {
     Files.readFile = WinReadFile;
+    Files.openFile = WinOpenFile;
+    Files.readSome = WinReadSome;
     Files.createFile = WinCreateFile;
     Files.writeFile = WinWriteFile;
     Files.commitFile = WinCommitFile;

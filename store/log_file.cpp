@@ -1,5 +1,7 @@
 #include "store/log_file.h"
 
+#include <string.h>
+
 #include "store/file_access.h"
 #include "store/log_text.h"
 #include "store/messages.h"
@@ -8,17 +10,19 @@
 static const char kLogFileName[] = "taiju.dat";
 static const char kCsvFileName[] = "taiju.csv";
 
-// The whole taiju.dat as read, at most one record per log slot.
-static char LogFileText[kLogCapacity * kLogRecordSize];
+// taiju.dat is read a slice of whole records at a time, so the bytes are
+// still in the cache when they are taken apart.
+enum { kLoadChunkRecords = 2048 };
+static char LogChunk[kLoadChunkRecords * kLogRecordSize];
 static SaveStream LogSave;
 
 static int WriteLogRecords(int csv, int count) {
-    char line[kCsvLineCapacity];
     for (int i = 0; i < count; i++) {
+        char* line = SaveReserve(&LogSave, kCsvLineCapacity);
         int n = csv ? FormatCsvLine(line, i, WeightLog[i]) : FormatLogRecord(line, i, WeightLog[i]);
         if (n < 0)
             return -1; // a record that would break the 23-byte frame
-        SaveBytes(&LogSave, line, n);
+        SaveAdvance(&LogSave, n);
     }
     return 0;
 }
@@ -44,27 +48,49 @@ int SaveLog(OwnerWindow owner, int csv) {
     return 0;
 }
 
+// Reads up to `count` records into WeightLog; the number read (fewer when
+// the file ends early), or -1 when reading fails.
+static int ReadLogRecords(FileHandle file, int count) {
+    int loaded = 0, held = 0; // held: bytes in LogChunk not yet taken apart
+    while (loaded < count) {
+        int want = (count - loaded) * kLogRecordSize - held;
+        int room = (int)sizeof LogChunk - held;
+        int n = Files.readSome(file, LogChunk + held, want < room ? want : room);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        held += n;
+        int records = ParseLogRecords(LogChunk, held, count - loaded, WeightLog + loaded);
+        loaded += records;
+        held -= records * kLogRecordSize;
+        memmove(LogChunk, LogChunk + records * kLogRecordSize, held);
+    }
+    return loaded;
+}
+
 int LoadLog() {
     int count = Settings.weightdatalen;
     if (count < 0)
         count = 0;
     if (count > kLogCapacity)
         count = kLogCapacity;
-    int64_t size = 0;
-    int length = 0;
-    int result = Files.readFile(kLogFileName, LogFileText, count * kLogRecordSize, &size, &length);
-    if (result != kReadOk) {
+    int result = kReadFailed;
+    FileHandle file = Files.openFile(kLogFileName, &result);
+    int loaded = file ? ReadLogRecords(file, count) : -1;
+    if (file)
+        Files.closeFile(file);
+    if (loaded < 0) {
+        // A file that is there but cannot be read is not an empty log:
+        // say so, since the next save would replace it.
         if (result != kReadMissing)
             ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
         Settings.weightdatalen = 0;
         return 0;
     }
-    int i = 0;
-    for (; i < count && (i + 1) * kLogRecordSize <= length; i++) {
-        WeightLog[i] = ParseLogRecord(LogFileText + i * kLogRecordSize);
-        CurrentWeight = WeightLog[i].weight / 10.0;
-    }
-    Settings.weightdatalen = i;
+    if (loaded > 0)
+        CurrentWeight = WeightLog[loaded - 1].weight / 10.0; // the newest entry read
+    Settings.weightdatalen = loaded;
     return 0;
 }
 

@@ -22,3 +22,7 @@ int FormatCsvLine(char* out, int index, WeightEntry entry);
 // Reads one 23-byte record by its fixed offsets: year 6-9, month 11-12,
 // day 14-15, weight 17-20. The record number is not read.
 WeightEntry ParseLogRecord(const char* record);
+
+// Reads up to `count` whole records from `text` into `out`; returns how many
+// there were (a record cut short at the end is not read).
+int ParseLogRecords(const char* text, int length, int count, WeightEntry* out);

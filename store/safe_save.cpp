@@ -35,6 +35,16 @@ void SaveBytes(SaveStream* save, const char* data, int length) {
     }
 }
 
+char* SaveReserve(SaveStream* save, int maxLength) {
+    if (save->used + maxLength > kSaveChunkSize)
+        FlushChunk(save);
+    return save->chunk + save->used;
+}
+
+void SaveAdvance(SaveStream* save, int length) {
+    save->used += length;
+}
+
 int FinishSave(SaveStream* save) {
     FlushChunk(save);
     if (save->failed) {

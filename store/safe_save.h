@@ -22,6 +22,10 @@ int BeginSave(SaveStream* save, const char* name);
 // Queues bytes; they reach the file in large chunks. A failure is remembered
 // and reported by FinishSave.
 void SaveBytes(SaveStream* save, const char* data, int length);
+// Room for up to `maxLength` (at most kSaveChunkSize) bytes, written in
+// place; SaveAdvance then counts the bytes actually written there.
+char* SaveReserve(SaveStream* save, int maxLength);
+void SaveAdvance(SaveStream* save, int length);
 // Writes what is queued, flushes, and replaces the old file. 0 on success;
 // -1 when anything failed, in which case the old file is left as it was and
 // the temporary file is removed.

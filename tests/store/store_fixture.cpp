@@ -45,6 +45,14 @@ static int FaultyRead(const char* name, char* buffer, int capacity, int64_t* siz
     return RealFiles.readFile(name, buffer, capacity, size, got);
 }
 
+static FileHandle FaultyOpen(const char* name, int* result) {
+    if (Faults.failRead && FileExists(name)) {
+        *result = kReadFailed;
+        return nullptr;
+    }
+    return RealFiles.openFile(name, result);
+}
+
 static int FaultyWrite(FileHandle file, const char* data, int length) {
     if (Faults.writeBudget < 0)
         return RealFiles.writeFile(file, data, length);
@@ -73,6 +81,7 @@ static void InstallFakes() {
     InstallPlatformSeams();
     RealFiles = Files;
     Files.readFile = FaultyRead;
+    Files.openFile = FaultyOpen;
     Files.writeFile = FaultyWrite;
     Files.commitFile = FaultyCommit;
     Files.replaceFile = FaultyReplace;
