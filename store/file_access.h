@@ -2,8 +2,6 @@
 // its own functions (Win32 or POSIX); tests wrap them to inject faults such
 // as a write that stops half way or a disk that fills up on flush.
 #pragma once
-#include <stdint.h>
-
 typedef void* FileHandle; // null means "no file"
 
 enum FileReadResult {
@@ -13,13 +11,8 @@ enum FileReadResult {
 };
 
 struct FileSeams {
-    // Opens an existing file for reading only and reads at most `capacity`
-    // bytes into `buffer`. Sets *fileSize to the file's whole size and
-    // *bytesRead to the bytes stored. Returns a FileReadResult.
-    int (*readFile)(const char* name, char* buffer, int capacity, int64_t* fileSize,
-                    int* bytesRead);
-    // Opens an existing file for reading only, for readSome. Null on failure,
-    // with *result set to kReadMissing or kReadFailed.
+    // Opens an existing file for reading only. Null on failure, with
+    // *result set to kReadMissing or kReadFailed.
     FileHandle (*openFile)(const char* name, int* result);
     // Reads up to `capacity` bytes; the count read, 0 at the end, -1 on error.
     int (*readSome)(FileHandle file, char* buffer, int capacity);

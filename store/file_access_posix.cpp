@@ -17,37 +17,6 @@ static FileHandle HandleOf(int fd) {
     return (FileHandle)(intptr_t)(fd + 1);
 }
 
-static int PosixReadFile(const char* name, char* buffer, int capacity, int64_t* fileSize,
-                         int* bytesRead) {
-    *fileSize = 0;
-    *bytesRead = 0;
-    int fd = open(name, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? kReadMissing : kReadFailed;
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-        close(fd);
-        return kReadFailed;
-    }
-    *fileSize = st.st_size;
-    int got = 0;
-    while (got < capacity) {
-        ssize_t n = read(fd, buffer + got, capacity - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            close(fd);
-            return kReadFailed;
-        }
-        if (n == 0)
-            break;
-        got += (int)n;
-    }
-    close(fd);
-    *bytesRead = got;
-    return kReadOk;
-}
-
 static FileHandle PosixOpenFile(const char* name, int* result) {
     int fd = open(name, O_RDONLY | O_CLOEXEC);
     *result = fd >= 0 ? kReadOk : errno == ENOENT ? kReadMissing : kReadFailed;
@@ -124,7 +93,6 @@ static void PosixRemoveFile(const char* name) {
 }
 
 void InstallFileSeams() {
-    Files.readFile = PosixReadFile;
     Files.openFile = PosixOpenFile;
     Files.readSome = PosixReadSome;
     Files.createFile = PosixCreateFile;

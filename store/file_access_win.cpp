@@ -37,36 +37,6 @@ static HANDLE OpenForReading(const wchar_t* path) {
     }
 }
 
-static int WinReadFile(const char* name, char* buffer, int capacity, int64_t* fileSize,
-                       int* bytesRead) {
-    *fileSize = 0;
-    *bytesRead = 0;
-    wchar_t path[kPathChars];
-    if (!WidePath(name, path))
-        return kReadFailed;
-    HANDLE h = OpenForReading(path);
-    if (h == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? kReadMissing
-                                                                              : kReadFailed;
-    }
-    LARGE_INTEGER size;
-    int result = GetFileSizeEx(h, &size) ? kReadOk : kReadFailed;
-    *fileSize = size.QuadPart;
-    int got = 0;
-    while (result == kReadOk && got < capacity) {
-        DWORD n = 0;
-        if (!ReadFile(h, buffer + got, (DWORD)(capacity - got), &n, nullptr))
-            result = kReadFailed;
-        else if (n == 0)
-            break;
-        got += (int)n;
-    }
-    CloseHandle(h);
-    *bytesRead = result == kReadOk ? got : 0;
-    return result;
-}
-
 static FileHandle WinOpenFile(const char* name, int* result) {
     wchar_t path[kPathChars];
     *result = kReadFailed;
@@ -143,7 +113,6 @@ static void WinRemoveFile(const char* name) {
 }
 
 void InstallFileSeams() {
-    Files.readFile = WinReadFile;
     Files.openFile = WinOpenFile;
     Files.readSome = WinReadSome;
     Files.createFile = WinCreateFile;

@@ -28,24 +28,39 @@ static CalendarDate CaptureStartupDate() {
     return today;
 }
 
+// Reads until the buffer is full or the file ends; the bytes read, or -1.
+static int ReadSettingsText(FileHandle file) {
+    int length = 0;
+    while (length < kSettingsBufferSize) {
+        int n = Files.readSome(file, SettingsText + length, kSettingsBufferSize - length);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        length += n;
+    }
+    return length;
+}
+
 int LoadSettings(OwnerWindow owner) {
     CalendarDate today = CaptureStartupDate();
-    int64_t size = 0;
-    int length = 0;
-    int result =
-        Files.readFile(kSettingsFileName, SettingsText, kSettingsBufferSize, &size, &length);
-    if (result == kReadMissing) {
+    int result = kReadFailed;
+    FileHandle file = Files.openFile(kSettingsFileName, &result);
+    if (!file && result == kReadMissing) {
         SaveSettings(owner);
         SaveLog(owner, 0);
         return 0;
     }
-    if (result != kReadOk) {
+    int length = file ? ReadSettingsText(file) : -1;
+    if (file)
+        Files.closeFile(file);
+    if (length < 0) {
         // The file is there but cannot be read: say so, and keep it (and
         // the values in memory) rather than overwrite it with defaults.
         ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
         return -1;
     }
-    if (size >= kSettingsBufferSize) {
+    if (length >= kSettingsBufferSize) { // the file holds 1,000 bytes or more
         ShowStoreError(owner, kSettingsSizeErrorText, kSizeErrorCaption);
         return -1;
     }

@@ -76,7 +76,7 @@ TEST_F(CrashSafety, CrashBeforeTheSwapThenACleanRestart) {
     ASSERT_TRUE(FileExists("taiju.dat.tmp"));
 
     // The next start reads the old files and its saves go through.
-    Faults = FileFaults{-1, 0, 0, 0, 0};
+    Faults = FileFaults{-1, 0, 0, 0, 0, 0, -1};
     ResetRecordsToDefaults();
     ASSERT_EQ(LoadSettings(nullptr), 0);
     LoadLog();

@@ -182,6 +182,31 @@ TEST_F(LogFile, AReadOnlyLogStillLoads) {
     EXPECT_EQ(ReadBytes("taiju.dat"), "00001,2010/05/08,0523\r\n");
 }
 
+TEST_F(LogFile, ShortReadsStillLoadEveryRecord) {
+    for (int i = 0; i < 5000; i++)
+        Append(20100101 + i % 28, 300 + i);
+    ASSERT_EQ(SaveLog(kOwner, 0), 0);
+    static WeightEntry saved[5000];
+    memcpy(saved, WeightLog, sizeof saved);
+    ResetRecordsToDefaults();
+    Faults.readStep = 7; // records arrive in pieces, split anywhere
+    Settings.weightdatalen = 5000;
+    LoadLog();
+    ASSERT_EQ(Settings.weightdatalen, 5000);
+    EXPECT_EQ(0, memcmp(saved, WeightLog, sizeof saved));
+    EXPECT_DOUBLE_EQ(CurrentWeight, 529.9);
+}
+
+TEST_F(LogFile, AReadErrorPartWayIsReportedNotTakenAsTheEnd) {
+    for (int i = 0; i < 3000; i++)
+        Append(20100101, 500);
+    ASSERT_EQ(SaveLog(kOwner, 0), 0);
+    Faults.readBudget = 23 * 2500 + 5;
+    LoadLog();
+    EXPECT_EQ(Settings.weightdatalen, 0);
+    EXPECT_EQ(Fake.last.text, kLogOpenError);
+}
+
 TEST_F(LogFile, AnUnreadableLogIsReported) {
     WriteBytes("taiju.dat", "00001,2010/05/08,0523\r\n");
     Faults.failRead = 1;

@@ -39,18 +39,25 @@ static int FakeMessageBox(OwnerWindow owner, const char* text, const char* capti
     return kIdOk;
 }
 
-static int FaultyRead(const char* name, char* buffer, int capacity, int64_t* size, int* got) {
-    if (Faults.failRead && FileExists(name))
-        return kReadFailed;
-    return RealFiles.readFile(name, buffer, capacity, size, got);
-}
-
 static FileHandle FaultyOpen(const char* name, int* result) {
     if (Faults.failRead && FileExists(name)) {
         *result = kReadFailed;
         return nullptr;
     }
     return RealFiles.openFile(name, result);
+}
+
+static int FaultyReadSome(FileHandle file, char* buffer, int capacity) {
+    if (Faults.readStep > 0 && capacity > Faults.readStep)
+        capacity = Faults.readStep;
+    if (Faults.readBudget == 0)
+        return -1;
+    if (Faults.readBudget > 0 && capacity > Faults.readBudget)
+        capacity = Faults.readBudget;
+    int n = RealFiles.readSome(file, buffer, capacity);
+    if (n > 0 && Faults.readBudget > 0)
+        Faults.readBudget -= n;
+    return n;
 }
 
 static int FaultyWrite(FileHandle file, const char* data, int length) {
@@ -80,8 +87,8 @@ static void FaultyRemove(const char* name) {
 static void InstallFakes() {
     InstallPlatformSeams();
     RealFiles = Files;
-    Files.readFile = FaultyRead;
     Files.openFile = FaultyOpen;
+    Files.readSome = FaultyReadSome;
     Files.writeFile = FaultyWrite;
     Files.commitFile = FaultyCommit;
     Files.replaceFile = FaultyReplace;
@@ -91,7 +98,7 @@ static void InstallFakes() {
     Platform.screenHeight = FakeScreenHeight;
     Platform.messageBox = FakeMessageBox;
     Fake = FakePlatformState{Day(2010, 5, 8, 6), 1920, 1080, 0, RecordedMessage{}};
-    Faults = FileFaults{-1, 0, 0, 0, 0};
+    Faults = FileFaults{-1, 0, 0, 0, 0, 0, -1};
 }
 
 std::string ReadBytes(const char* name) {

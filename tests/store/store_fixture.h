@@ -34,6 +34,8 @@ struct FileFaults {
     int failReplace; // the final move does not happen
     int keepTemp;    // removing the temporary file does nothing (a crash)
     int failRead;    // an existing file cannot be opened
+    int readStep;    // reads return at most this many bytes; 0 = no limit
+    int readBudget;  // bytes read before reading fails; -1 = never
 };
 extern FileFaults Faults;
 
