@@ -1,0 +1,196 @@
+// Times PaintBoard inside the real program: the product's own WinMain starts
+// the board as always (settings and log from the working folder, every
+// drawing object, the window), and once its message loop runs a thread timer
+// takes over, paints the board again and again and writes the figures.
+//
+//   paint_timer [paints] [span] [report file]    (defaults 1000 360 paint-times.txt)
+//
+// Besides the whole PaintBoard, its costly parts are timed on their own: the
+// chart (PlotWeightChart on the canvas), the five chalk numbers, the window
+// calls every paint makes (the window shape and bringing the window to the
+// front) and the bare paint cycle that copies the canvas to the window.
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "app/interaction.h"
+#include "render/board_objects.h"
+#include "render/chalk_win.h"
+#include "render/chart_win.h"
+#include "render/paint_win.h"
+#include "store/records.h"
+
+// The product's WinMain, compiled into this program under another name.
+extern "C" int WINAPI ProductWinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine,
+                                     int showCommand);
+
+namespace {
+
+enum { kMaxPaints = 100000, kWarmUpPaints = 20 };
+
+struct Options {
+    int paints;
+    int span;
+    const char* reportPath;
+};
+
+Options Chosen = {1000, 360, "paint-times.txt"};
+double Samples[kMaxPaints];
+
+LARGE_INTEGER Frequency;
+
+double NowUs() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return 1e6 * (double)t.QuadPart / (double)Frequency.QuadPart;
+}
+
+int CompareDoubles(const void* a, const void* b) {
+    double x = *static_cast<const double*>(a), y = *static_cast<const double*>(b);
+    return x < y ? -1 : x > y ? 1 : 0;
+}
+
+struct Summary {
+    double median, p10, p90, mean;
+};
+
+Summary Summarize(int n) {
+    qsort(Samples, n, sizeof Samples[0], CompareDoubles);
+    double sum = 0;
+    for (int i = 0; i < n; i++)
+        sum += Samples[i];
+    Summary s;
+    s.median = n % 2 ? Samples[n / 2] : (Samples[n / 2 - 1] + Samples[n / 2]) / 2;
+    s.p10 = Samples[n / 10];
+    s.p90 = Samples[n * 9 / 10];
+    s.mean = sum / n;
+    return s;
+}
+
+// Lets the window manager's answers in, so the next paint meets a quiet queue
+// (the window shape set by a paint asks for another paint of its own).
+void PumpMessages() {
+    MSG m;
+    while (PeekMessageW(&m, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+Summary TimeWholePaints(HWND window) {
+    for (int i = 0; i < Chosen.paints + kWarmUpPaints; i++) {
+        InvalidateRect(window, NULL, FALSE);
+        double t0 = NowUs();
+        PaintBoard(window);
+        double t1 = NowUs();
+        if (i >= kWarmUpPaints)
+            Samples[i - kWarmUpPaints] = t1 - t0;
+        PumpMessages();
+    }
+    return Summarize(Chosen.paints);
+}
+
+Summary TimeChartAlone() {
+    for (int i = 0; i < Chosen.paints; i++) {
+        double t0 = NowUs();
+        PlotWeightChart(Chosen.span, Settings.weightdatalen - 1, 0);
+        Samples[i] = NowUs() - t0;
+    }
+    return Summarize(Chosen.paints);
+}
+
+// The same two window calls PaintBoard makes on every paint.
+Summary TimeWindowCalls(HWND window) {
+    int fx = GetSystemMetrics(SM_CXDLGFRAME), fy = GetSystemMetrics(SM_CYDLGFRAME);
+    for (int i = 0; i < Chosen.paints; i++) {
+        double t0 = NowUs();
+        HRGN shape = CreateRectRgn(fx, fy, 256 - fx, 106 - fy);
+        if (!SetWindowRgn(window, shape, TRUE))
+            DeleteObject(shape);
+        SetForegroundWindow(window);
+        Samples[i] = NowUs() - t0;
+        PumpMessages();
+    }
+    return Summarize(Chosen.paints);
+}
+
+// The five numbers of the board with their places and sizes.
+Summary TimeNumbers() {
+    SetStretchBltMode(Board.Backbuffer, COLORONCOLOR);
+    double change = (CurrentWeight * 10.0 - WeightLog[Settings.weightdatalen - 2].weight) / 10.0;
+    double bmi = CurrentWeight * 10000.0 / Settings.height / Settings.height;
+    int month = StartupDate.month, day = StartupDate.day;
+    for (int i = 0; i < Chosen.paints; i++) {
+        double t0 = NowUs();
+        DrawChalkNumber(CurrentWeight, 115, 8, 1.0, 0);
+        DrawChalkNumber(change, 136, 39, 0.7, 1);
+        DrawChalkNumber(month, month >= 10 ? 216 : 212, 3, 0.6, -2);
+        DrawChalkNumber(day, day >= 10 ? 216 : 212, 28, 0.6, -2);
+        DrawChalkNumber(bmi, 158, 64, 0.6, -1);
+        Samples[i] = NowUs() - t0;
+    }
+    return Summarize(Chosen.paints);
+}
+
+// BeginPaint, one copy of the whole canvas to the window, EndPaint.
+Summary TimePaintCycle(HWND window) {
+    for (int i = 0; i < Chosen.paints; i++) {
+        InvalidateRect(window, NULL, FALSE);
+        double t0 = NowUs();
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        const RECT& r = ps.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, Board.Backbuffer, r.left,
+               r.top, SRCCOPY);
+        EndPaint(window, &ps);
+        Samples[i] = NowUs() - t0;
+        PumpMessages();
+    }
+    return Summarize(Chosen.paints);
+}
+
+void WriteLine(FILE* out, const char* name, Summary s) {
+    fprintf(out, "%s median_us=%.1f p10_us=%.1f p90_us=%.1f mean_us=%.1f\n", name, s.median, s.p10,
+            s.p90, s.mean);
+}
+
+void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(NULL, id);
+    HWND window = BoardWindow;
+    ChartSpan = Chosen.span;
+    HoverActive = 0;
+    Summary whole = TimeWholePaints(window);
+    Summary chart = TimeChartAlone();
+    Summary numbers = Settings.weightdatalen >= 2 ? TimeNumbers() : Summary{};
+    Summary calls = TimeWindowCalls(window);
+    Summary cycle = TimePaintCycle(window);
+    FILE* out = fopen(Chosen.reportPath, "w");
+    if (out != NULL) {
+        fprintf(out, "paints=%d span=%d entries=%d\n", Chosen.paints, Chosen.span,
+                (int)Settings.weightdatalen);
+        WriteLine(out, "PaintBoard", whole);
+        WriteLine(out, "PlotWeightChart", chart);
+        WriteLine(out, "ChalkNumbers", numbers);
+        WriteLine(out, "WindowCalls", calls);
+        WriteLine(out, "PaintCycle", cycle);
+        fclose(out);
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
+    if (__argc > 1)
+        Chosen.paints = atoi(__argv[1]);
+    if (__argc > 2)
+        Chosen.span = atoi(__argv[2]);
+    if (__argc > 3)
+        Chosen.reportPath = __argv[3];
+    if (Chosen.paints < 10 || Chosen.paints > kMaxPaints || Chosen.span < 2)
+        return 2;
+    QueryPerformanceFrequency(&Frequency);
+    // Fires from inside the product's message loop, once the board stands.
+    SetTimer(NULL, 0, 200, RunTimings);
+    return ProductWinMain(instance, previous, commandLine, showCommand);
+}
