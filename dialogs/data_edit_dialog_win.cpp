@@ -38,7 +38,15 @@ static void DisableRecordFields(HWND dialog) {
         EnableItem(dialog, id, 0);
 }
 
+// The narrow year box holds four digits only without the font's margins.
+static void NarrowMargins(HWND dialog) {
+    for (int id = IDC_DATA_YEAR; id <= IDC_DATA_WEIGHT; id++)
+        SendDlgItemMessageW(dialog, id, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                            MAKELPARAM(1, 1));
+}
+
 static INT_PTR OpenDataEdit(HWND dialog) {
+    NarrowMargins(dialog);
     EnableItem(dialog, IDC_DATA_NEXT, 0);
     OpenEditLog();
     if (EditLogEmpty())

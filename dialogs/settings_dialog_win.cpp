@@ -62,9 +62,14 @@ static void AddPeriodCalendar(HWND dialog) {
     GetWindowRect(dialog, &frame);
     int width = frame.right - frame.left;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    PeriodCalendar = CreateWindowExW(
-        0, MONTHCAL_CLASSW, L"Month Calendar", WS_CHILD | WS_VISIBLE | MCS_WEEKNUMBERS, 0, 0, 0, 0,
-        dialog, reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
+    // Clipped by its siblings: with a font a pixel taller than usual the
+    // label above reaches into the calendar's top edge and stays readable.
+    PeriodCalendar =
+        CreateWindowExW(0, MONTHCAL_CLASSW, L"Month Calendar",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | MCS_WEEKNUMBERS, 0, 0, 0, 0,
+                        dialog, reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
+    // The calendar writes in the dialog's own font, like the other controls.
+    SendMessageW(PeriodCalendar, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     RECT least = {0, 0, 0, 0};
     SendMessageW(PeriodCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
     CalendarLayout layout = LayoutPeriodCalendar(width, least.right, least.bottom);

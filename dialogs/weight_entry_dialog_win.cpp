@@ -18,10 +18,17 @@ int StepCurrentWeight(HWND, int controlId) {
     return 0;
 }
 
+// The board shows CurrentWeight while it is typed. Its painter brings the
+// board to the foreground, so the dialog takes the foreground straight back
+// or the next key would go to the (disabled) board.
 static void RepaintBoard(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);
-    if (owner)
-        InvalidateRect(owner, nullptr, FALSE);
+    if (!owner)
+        return;
+    InvalidateRect(owner, nullptr, FALSE);
+    UpdateWindow(owner);
+    if (GetForegroundWindow() != dialog)
+        SetForegroundWindow(dialog);
 }
 
 // Sets the box to CurrentWeight; the box's change notice reads it back.

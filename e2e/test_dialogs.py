@@ -1,0 +1,203 @@
+"""End to end: the weight entry dialog, and the helpers the other dialog
+tests share (dialog geometry, the popup menu, the two files)."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+import harness
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+WEIGHT_ZONE = (175, 22)  # inside the big read-out, board x 131..219, y 6..39
+UP_ARROW = (60, 10)      # run-time buttons, dialog client pixels 51..70
+DOWN_ARROW = (60, 30)
+MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT = 1, 2, 3, 4
+
+
+# ---------------------------------------------------------------- helpers
+
+
+class DialogTestCase(harness.BoardTestCase):
+    """Openbox with a title bar of label and close box only, so the short
+    dialog captions stay readable in screenshots."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.config_home = tempfile.mkdtemp(prefix="wm-e2e-openbox-")
+        os.makedirs(os.path.join(cls.config_home, "openbox"))
+        with open("/etc/xdg/openbox/rc.xml", encoding="utf-8") as f:
+            rc = f.read()
+        rc = re.sub(r"<titleLayout>\w*</titleLayout>", "<titleLayout>LC</titleLayout>", rc)
+        with open(os.path.join(cls.config_home, "openbox", "rc.xml"), "w", encoding="utf-8") as f:
+            f.write(rc)
+        cls.saved_config_home = os.environ.get("XDG_CONFIG_HOME")
+        os.environ["XDG_CONFIG_HOME"] = cls.config_home
+        try:
+            super().setUpClass()
+        finally:
+            if cls.saved_config_home is None:
+                del os.environ["XDG_CONFIG_HOME"]
+            else:
+                os.environ["XDG_CONFIG_HOME"] = cls.saved_config_home
+
+    @classmethod
+    def tearDownClass(cls):
+        super().tearDownClass()
+        shutil.rmtree(cls.config_home, ignore_errors=True)
+
+    # --- dialogs
+
+    def window_info(self, wid):
+        env = dict(os.environ, DISPLAY=self.session.display)
+        out = subprocess.run(["xwininfo", "-id", str(wid)], env=env, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, timeout=30).stdout.decode()
+        field = lambda name: int(re.search(name + r":\s+(-?\d+)", out).group(1))
+        return {"x": field("Absolute upper-left X"), "y": field("Absolute upper-left Y"),
+                "dx": field("Relative upper-left X"), "dy": field("Relative upper-left Y"),
+                "w": field("Width"), "h": field("Height")}
+
+    def client_origin(self, wid):
+        """Screen position of the dialog's client point (0, 0)."""
+        info = self.window_info(wid)
+        return info["x"], info["y"]
+
+    def click_dialog(self, wid, x, y):
+        ox, oy = self.client_origin(wid)
+        self.session.xdo("mousemove", "--sync", ox + x, oy + y)
+        time.sleep(0.1)
+        self.session.xdo("click", 1)
+        time.sleep(0.3)
+
+    def open_from_menu(self, board, item, title):
+        """Opens a popup-menu command by its position (1 = 体重入力)."""
+        board.click(60, 40, button=3)
+        time.sleep(0.4)
+        board.key(*(["Down"] * item + ["Return"]))
+        return board.wait_dialog(title)
+
+    def keep_dialog_picture(self, board, wid, name):
+        """With WM_DOC_SHOTS set, saves the dialog and its title bar there."""
+        target = os.environ.get("WM_DOC_SHOTS")
+        if not target:
+            return
+        info = self.window_info(wid)
+        shot = board.screenshot()
+        x, y = info["x"] - info["dx"], info["y"] - info["dy"]
+        w, h = info["w"] + 2 * info["dx"], info["h"] + info["dy"] + info["dx"]
+        subprocess.run([harness.CONVERT, shot.png_path, "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                        "+repage", os.path.join(target, name)], check=True, timeout=30)
+
+    # --- files
+
+    def ini_values(self, board):
+        text = board.read("weighminder.ini").decode("ascii")
+        return dict(line.split("=", 1) for line in text.split("\r\n") if "=" in line)
+
+
+def weight_readout(shot):
+    """The pixels of the board's big weight read-out."""
+    return shot.board_region(131, 6, 220, 40)
+
+
+# ---------------------------------------------------------------- weight entry
+
+
+class WeightEntry(DialogTestCase):
+
+    def start(self, entries):
+        ini = harness.settings_text(weightdatalen=len(entries), winX=100, winY=100)
+        return self.start_board(ini=ini, dat=harness.log_text(entries) if entries else None)
+
+    def open_entry(self, board):
+        board.click(*WEIGHT_ZONE)
+        return board.wait_dialog("体重入力")
+
+    def test_typed_weight_is_logged_for_today_and_the_board_follows_the_typing(self):
+        board = self.start([(20100501, 523)])
+        before = weight_readout(board.screenshot())
+        wid = self.open_entry(board)
+        self.keep_dialog_picture(board, wid, "dialog-weight.png")
+        board.type_text("65.37")
+        # The board repaints with the value being typed, before any OK.
+        board.wait_pixels(lambda shot: weight_readout(shot) != before, what="board follows")
+        board.key("Return")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(harness.log_text([(20100501, 523), (harness.today_yyyymmdd(), 653)]),
+                         board.read("taiju.dat"))
+        self.assertEqual("2", self.ini_values(board)["weightdatalen"])
+
+    def test_arrows_step_a_tenth_without_drift(self):
+        board = self.start([(20100501, 653)])
+        wid = self.open_entry(board)
+        for _ in range(3):
+            self.click_dialog(wid, *UP_ARROW)
+        self.click_dialog(wid, *DOWN_ARROW)
+        # The focus is back in the box: Enter is OK.
+        board.key("Return")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(harness.log_text([(20100501, 653), (harness.today_yyyymmdd(), 655)]),
+                         board.read("taiju.dat"))
+
+    def test_down_from_an_empty_log_logs_minus_a_tenth(self):
+        board = self.start([])
+        wid = self.open_entry(board)
+        self.click_dialog(wid, *DOWN_ARROW)
+        board.key("Return")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(harness.log_text([(harness.today_yyyymmdd(), -1)]),
+                         board.read("taiju.dat"))
+        self.assertEqual("1", self.ini_values(board)["weightdatalen"])
+
+    def test_cancel_leaves_the_files_and_puts_the_logged_weight_back(self):
+        board = self.start([(20100501, 523), (20100502, 611)])
+        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
+        before = weight_readout(board.screenshot())
+        self.open_entry(board)
+        board.type_text("70")
+        board.wait_pixels(lambda shot: weight_readout(shot) != before, what="board follows")
+        board.key("Escape")
+        board.wait_dialog_closed("体重入力")
+        board.wait_pixels(lambda shot: weight_readout(shot) == before, what="old weight back")
+        self.assertEqual(ini, board.read("weighminder.ini"))
+        self.assertEqual(dat, board.read("taiju.dat"))
+
+    def test_a_weight_a_record_cannot_hold_is_refused_and_the_dialog_stays(self):
+        board = self.start([(20100501, 523)])
+        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
+        self.open_entry(board)
+        board.type_text("1000")
+        board.key("Return")
+        board.wait_dialog("入力エラー")
+        board.key("Return")
+        board.wait_dialog_closed("入力エラー")
+        self.assertTrue(board.dialog_open("体重入力"))
+        self.assertEqual(ini, board.read("weighminder.ini"))
+        self.assertEqual(dat, board.read("taiju.dat"))
+        # The box's text is selected again: typing replaces it.
+        board.type_text("99.5")
+        board.key("Return")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(harness.log_text([(20100501, 523), (harness.today_yyyymmdd(), 995)]),
+                         board.read("taiju.dat"))
+
+    def test_a_full_log_takes_no_more_entries(self):
+        entries = [(20100101, 500 + i % 100) for i in range(65536)]
+        board = self.start(entries)
+        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
+        self.open_entry(board)
+        board.type_text("60")
+        board.key("Return")
+        board.wait_dialog("入力エラー")
+        board.key("Return")
+        board.key("Escape")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(ini, board.read("weighminder.ini"))
+        self.assertEqual(dat, board.read("taiju.dat"))
+
+
+if __name__ == "__main__":
+    harness.main()
