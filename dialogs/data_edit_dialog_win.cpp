@@ -46,6 +46,10 @@ static void NarrowMargins(HWND dialog) {
 }
 
 static INT_PTR OpenDataEdit(HWND dialog) {
+    // キャンセル carries the default-button style too, and the dialog manager
+    // takes the last such button as the default: Enter in a field would then
+    // throw the corrections away. Enter means OK.
+    SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
     NarrowMargins(dialog);
     EnableItem(dialog, IDC_DATA_NEXT, 0);
     OpenEditLog();
