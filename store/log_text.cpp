@@ -4,6 +4,10 @@
 #include <stdio.h>
 #include <string.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "store/settings_text.h"
 
 int EntryFitsRecord(WeightEntry e) {
@@ -69,7 +73,35 @@ WeightEntry ParseLogRecord(const char* r) {
     return e;
 }
 
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+#if defined(__SSE2__)
+
+// The usual record holds digits only. Its sixteen bytes from byte 5,
+// ",yyyy/mm/dd,wwww", are checked and converted together: each digit is
+// weighted by its place value and the separators by 0.
+static inline int ParsePlainRecord(const char* r, WeightEntry* e) {
+    const __m128i zeros = _mm_set1_epi8('0');
+    const __m128i nines = _mm_set1_epi8(9);
+    const int kDigitBytes = 0xF6DE; // bytes 1-4, 6-7, 9-10 and 12-15
+    __m128i d = _mm_sub_epi8(_mm_loadu_si128((const __m128i*)(r + 5)), zeros);
+    int digits = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(d, nines), nines));
+    if ((digits & kDigitBytes) != kDigitBytes)
+        return 0;
+    // Pairs of bytes: (, y) (y y) (y /) (m m) | (/ d) (d ,) (w w) (w w).
+    const __m128i firstWeights = _mm_setr_epi16(0, 1000, 100, 10, 1, 0, 10, 1);
+    const __m128i secondWeights = _mm_setr_epi16(0, 10, 1, 0, 1000, 100, 10, 1);
+    __m128i first = _mm_madd_epi16(_mm_unpacklo_epi8(d, _mm_setzero_si128()), firstWeights);
+    __m128i second = _mm_madd_epi16(_mm_unpackhi_epi8(d, _mm_setzero_si128()), secondWeights);
+    // Lanes: year's first three digits, its last digit and the month, the
+    // day, the weight.
+    const __m128i placeWeights = _mm_setr_epi16(10000, 10000, 10000, 100, 1, 1, 1, 1);
+    __m128i parts = _mm_madd_epi16(_mm_packs_epi32(first, second), placeWeights);
+    e->date = _mm_cvtsi128_si32(parts) + _mm_cvtsi128_si32(_mm_srli_si128(parts, 4)) +
+              _mm_cvtsi128_si32(_mm_srli_si128(parts, 8));
+    e->weight = _mm_cvtsi128_si32(_mm_srli_si128(parts, 12));
+    return 1;
+}
+
+#elif defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
 
 // The usual record holds digits only. Reading its twelve digits eight and
 // four bytes at a time takes a fraction of the general conversion's time,
