@@ -48,14 +48,6 @@ TEST(SettingsText, SignedValuesAndAPaddedStartDate) {
               "limit2=0\r\nninpu=0\r\nrisou=1\r\nstartdate=09870102\r\n");
 }
 
-TEST(SettingsText, FormattedTextParsesBackToTheSameRecord) {
-    SettingsRecord s = {12, 34, 1, 300, 480, 520, 162, 1, 1, 1, 1, 0};
-    std::string text = Format(s, CalendarDate{2011, 12, 31});
-    SettingsRecord back = Parse(text);
-    s.startdate = 20111231;
-    EXPECT_EQ(0, memcmp(&s, &back, sizeof s));
-}
-
 TEST(SettingsKeySearch, NeedsThreeCharactersAfterTheKey) {
     int pos = 0;
     EXPECT_FALSE(FindSettingsKey("a=12", 4, "a=", &pos));
@@ -104,16 +96,6 @@ TEST(SettingsValues, LongerThan99CharactersIsIgnored) {
     std::string bad = "height=" + std::string(97, '0') + "123\r\n"; // 100 characters
     EXPECT_EQ(Parse(ok).height, 123);
     EXPECT_EQ(Parse(bad).height, 150);
-}
-
-TEST(SettingsStartDate, BeforeTheYear2000GivesToday) {
-    CalendarDate today = {2010, 5, 8};
-    CalendarDate old = PeriodFromStartdate(19991231, today);
-    EXPECT_EQ(old.year * 10000 + old.month * 100 + old.day, 20100508);
-    CalendarDate y2k = PeriodFromStartdate(20000101, today);
-    EXPECT_EQ(y2k.year * 10000 + y2k.month * 100 + y2k.day, 20000101);
-    CalendarDate none = PeriodFromStartdate(0, today);
-    EXPECT_EQ(none.year, 2010);
 }
 
 TEST(SettingsClamps, KeepTheBoardOnTheScreenAndTheCountInTheLog) {
