@@ -15,7 +15,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 WEIGHT_ZONE = (175, 22)  # inside the big read-out, board x 131..219, y 6..39
 UP_ARROW = (60, 10)      # run-time buttons, dialog client pixels 51..70
 DOWN_ARROW = (60, 30)
-MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT = 1, 2, 3, 4
+MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT, MENU_EXIT = 1, 2, 3, 4, 7
 
 
 # ---------------------------------------------------------------- helpers
@@ -61,9 +61,29 @@ class DialogTestCase(harness.BoardTestCase):
                 "w": field("Width"), "h": field("Height")}
 
     def client_origin(self, wid):
-        """Screen position of the dialog's client point (0, 0)."""
-        info = self.window_info(wid)
-        return info["x"], info["y"]
+        """Screen position of the dialog's client point (0, 0), once the
+        window manager has framed and placed the dialog."""
+        seen = []
+
+        def settled():
+            info = self.window_info(wid)
+            seen.append(info)
+            return info["dy"] > 0 and len(seen) > 1 and seen[-2] == info
+
+        harness.wait_until(settled, 10, 0.2, "dialog placed")
+        return seen[-1]["x"], seen[-1]["y"]
+
+    def wait_focus(self, wid):
+        """Waits until the dialog has the keyboard, asking for it if need be."""
+
+        def focused():
+            if self.session.xdo("getwindowfocus", check=False).strip() == str(wid):
+                return True
+            self.session.xdo("windowactivate", wid, check=False)
+            return False
+
+        harness.wait_until(focused, 10, 0.3, "dialog focus")
+        time.sleep(0.2)
 
     def click_dialog(self, wid, x, y):
         ox, oy = self.client_origin(wid)
@@ -72,12 +92,31 @@ class DialogTestCase(harness.BoardTestCase):
         self.session.xdo("click", 1)
         time.sleep(0.3)
 
+    def open_dialog(self, board, title):
+        wid = board.wait_dialog(title)
+        self.client_origin(wid)
+        self.wait_focus(wid)
+        return wid
+
     def open_from_menu(self, board, item, title):
-        """Opens a popup-menu command by its position (1 = 体重入力)."""
-        board.click(60, 40, button=3)
-        time.sleep(0.4)
-        board.key(*(["Down"] * item + ["Return"]))
-        return board.wait_dialog(title)
+        self.choose_menu_item(board, item)
+        return self.open_dialog(board, title)
+
+    def choose_menu_item(self, board, item):
+        """Clicks a popup-menu command by its position (1 = 体重入力): the
+        menu opens upward from the pointer, seven rows of equal height."""
+        x, y = 60, 40
+        board.click(x, y, button=3)
+        sx, sy = board.to_screen(x, y)
+        shot = board.wait_pixels(lambda s: s.pixel(sx + 2, sy - 3) == harness.WHITE,
+                                 what="popup menu")
+        top = sy - 3
+        while shot.pixel(sx + 2, top - 1) == harness.WHITE:
+            top -= 1
+        row = (sy - 1 - top) / 7.0
+        self.session.xdo("mousemove", "--sync", sx + 30, int(top + (item - 0.5) * row))
+        time.sleep(0.2)
+        self.session.xdo("click", 1)
 
     def keep_dialog_picture(self, board, wid, name):
         """With WM_DOC_SHOTS set, saves the dialog and its title bar there."""
@@ -114,7 +153,7 @@ class WeightEntry(DialogTestCase):
 
     def open_entry(self, board):
         board.click(*WEIGHT_ZONE)
-        return board.wait_dialog("体重入力")
+        return self.open_dialog(board, "体重入力")
 
     def test_typed_weight_is_logged_for_today_and_the_board_follows_the_typing(self):
         board = self.start([(20100501, 523)])

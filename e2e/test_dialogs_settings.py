@@ -3,7 +3,7 @@
 import time
 
 import harness
-from test_dialogs import MENU_SETTINGS, DialogTestCase
+from test_dialogs import MENU_EXIT, MENU_SETTINGS, DialogTestCase
 
 CALENDAR_TOP = 185  # dialog client pixels
 HIGHLIGHT = (50, 150, 250)  # the calendar's selected day under Wine
@@ -87,9 +87,7 @@ class Settings(DialogTestCase):
         board.wait_dialog_closed("設定")
         self.assertEqual(saved, board.read("weighminder.ini"))
         # Closing the program saves the settings it holds: the old ones.
-        board.click(60, 40, button=3)
-        time.sleep(0.4)
-        board.key(*(["Down"] * 7 + ["Return"]))
+        self.choose_menu_item(board, MENU_EXIT)
         board.wait_exit()
         ini = self.ini_values(board)
         self.assertEqual(("0", "500", "150", "20100508"),
