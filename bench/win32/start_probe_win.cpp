@@ -23,7 +23,13 @@ struct Program {
     wchar_t windowClass[64];
 };
 
-enum { kMaxPrograms = 8, kPaintTimeoutMs = 30000, kSettleMs = 300, kCloseTimeoutMs = 10000 };
+enum {
+    kMaxPrograms = 8,
+    kPaintTimeoutMs = 30000,
+    kSettleMs = 300,
+    kCloseTimeoutMs = 10000,
+    kQuietMs = 500
+};
 
 struct Marker {
     int x, y;
@@ -81,6 +87,9 @@ void CloseProgram(PROCESS_INFORMATION& pi, HWND window) {
     }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    // What a program leaves behind at exit (the notification area redrawn,
+    // files flushed) must not fall on the next program's start.
+    Sleep(kQuietMs);
 }
 
 // One start of one program; false when it never painted.
