@@ -70,6 +70,11 @@ WeightEntry ParseLogRecord(const char* r) {
     WeightEntry e;
     e.date = MakeDate(DecimalValue(r + 6, 4), DecimalValue(r + 11, 2), DecimalValue(r + 14, 2));
     e.weight = DecimalValue(r + 17, 4);
+    // A damaged record can read as a date below zero ("-001/05/08"), which
+    // no record can hold: kept as is, it would make every later save of the
+    // log fail, and so lose each new entry. It reads as no date instead.
+    if (e.date < 0)
+        e.date = 0;
     return e;
 }
 

@@ -20,7 +20,8 @@ int FormatLogRecord(char* out, int index, WeightEntry entry);
 int FormatCsvLine(char* out, int index, WeightEntry entry);
 
 // Reads one 23-byte record by its fixed offsets: year 6-9, month 11-12,
-// day 14-15, weight 17-20. The record number is not read.
+// day 14-15, weight 17-20. The record number is not read. A date that
+// reads below zero becomes 0, so every record read can be written again.
 WeightEntry ParseLogRecord(const char* record);
 
 // Reads up to `count` whole records from `text` into `out`; returns how many
