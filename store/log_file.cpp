@@ -6,6 +6,7 @@
 #include "store/log_text.h"
 #include "store/messages.h"
 #include "store/safe_save.h"
+#include "store/settings_file.h"
 
 static const char kLogFileName[] = "taiju.dat";
 static const char kCsvFileName[] = "taiju.csv";
@@ -102,4 +103,13 @@ int AppendWeightEntry(int date, int weight) {
     WeightLog[count] = entry;
     Settings.weightdatalen = count + 1;
     return 0;
+}
+
+int SaveAppendedEntry(OwnerWindow owner) {
+    if (SaveLog(owner, 0) != 0) {
+        if (Settings.weightdatalen > 0)
+            Settings.weightdatalen--;
+        return -1;
+    }
+    return SaveSettings(owner);
 }
