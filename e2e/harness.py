@@ -152,12 +152,29 @@ def capture(display, png_path):
 # ---------------------------------------------------------------- X session
 
 
+# Wine shows a stand-in notification area (no panel runs here). It must not
+# take the keyboard focus from the board, nor cover it: bottom right it goes.
+OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <applications>
+    <application title="Wine System Tray">
+      <focus>no</focus>
+      <position force="yes"><x>-0</x><y>-0</y></position>
+    </application>
+  </applications>
+</openbox_config>
+"""
+
+
 class XSession:
     """Xvfb on a free display number (100 or above) with openbox running."""
 
     def __init__(self):
         self.xvfb = None
         self.wm = None
+        self.wm_config = None
+        self.home = None
+        self.prefix = None
         self.display = None
         for number in range(100 + os.getpid() % 50, 400):
             if os.path.exists("/tmp/.X%d-lock" % number):
@@ -179,7 +196,13 @@ class XSession:
                 break
         if self.xvfb is None:
             raise HarnessError("no free X display")
-        self.wm = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=self.display),
+        self.home = tempfile.mkdtemp(prefix="wm-e2e-session-")
+        self.prefix = make_private_prefix(os.path.join(self.home, "wine"))
+        self.wm_config = os.path.join(self.home, "openbox.xml")
+        with open(self.wm_config, "w") as f:
+            f.write(OPENBOX_CONFIG)
+        self.wm = subprocess.Popen(["openbox", "--config-file", self.wm_config],
+                                   env=dict(os.environ, DISPLAY=self.display),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(0.5)
 
@@ -225,6 +248,11 @@ class XSession:
         wait_until(lambda: not self.windows(name), timeout, what="no window " + name)
 
     def close(self):
+        if self.prefix:
+            subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=self.prefix),
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+        if self.home:
+            shutil.rmtree(self.home, ignore_errors=True)
         for proc in (self.wm, self.xvfb):
             if proc and proc.poll() is None:
                 proc.terminate()
@@ -238,12 +266,42 @@ class XSession:
 # ---------------------------------------------------------------- the widget
 
 
-def wine_env(display):
+def shared_prefix():
+    """The project's Wine prefix, the one scripts/wine-exec uses."""
+    return os.environ.get("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
+
+
+def ensure_shared_prefix():
+    prefix = shared_prefix()
+    if not os.path.exists(os.path.join(prefix, "system.reg")):
+        env = dict(os.environ, WINEPREFIX=prefix)
+        subprocess.run([os.path.join(ROOT, "scripts", "wine-exec"), "wineboot", "-i"], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return prefix
+
+
+def make_private_prefix(folder):
+    """A prefix of our own beside the shared one: its registry copied, its
+    C: drive the shared one. Its own wineserver keeps the focus and the
+    foreground window of this session apart from any other Wine program
+    running at the same time, and lets us end it with wineserver -k."""
+    shared = ensure_shared_prefix()
+    os.makedirs(os.path.join(folder, "dosdevices"))
+    for name in ("system.reg", "user.reg", "userdef.reg", ".update-timestamp"):
+        if os.path.exists(os.path.join(shared, name)):
+            shutil.copy(os.path.join(shared, name), os.path.join(folder, name))
+    os.symlink(os.path.join(shared, "drive_c"), os.path.join(folder, "drive_c"))
+    os.symlink("../drive_c", os.path.join(folder, "dosdevices", "c:"))
+    os.symlink("/", os.path.join(folder, "dosdevices", "z:"))
+    return folder
+
+
+def wine_env(display, prefix):
     env = dict(os.environ)
     env["DISPLAY"] = display
     env["LANG"] = "ja_JP.UTF-8"
     env["LC_ALL"] = "ja_JP.UTF-8"
-    env.setdefault("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
+    env["WINEPREFIX"] = prefix
     env["WINEDEBUG"] = "-all"
     env["WINEDLLOVERRIDES"] = "mscoree=;mshtml="
     return env
@@ -263,13 +321,11 @@ class Board:
     # --- life
 
     def start(self, wait=True):
-        env = wine_env(self.session.display)
-        if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
-            subprocess.run([os.path.join(ROOT, "scripts", "wine-exec"), "wineboot", "-i"],
-                           env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env = wine_env(self.session.display, self.session.prefix)
+        self.log = open(os.path.join(tempfile.gettempdir(), "wm-e2e-wine-%d.log" % os.getpid()),
+                        "ab")
         self.proc = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                     start_new_session=True)
+                                     stdout=self.log, stderr=self.log, start_new_session=True)
         if wait:
             self.wait_board()
         return self
@@ -278,13 +334,21 @@ class Board:
         """Waits until the board window is mapped and painted."""
         def board_or_death():
             if not self.running():
-                raise HarnessError("weighminder ended before its window showed")
+                raise HarnessError("weighminder ended (%s) before its window showed; see %s" %
+                                   (self.proc.returncode, self.log.name))
             return (self.session.windows("^weighminder$") or [None])[0]
 
         self.wid = wait_until(board_or_death, timeout, what="the board window")
         # The first paint follows the mapping; give it a moment.
         time.sleep(0.8)
+        # Wine's stand-in notification area may have taken the focus from it.
+        self.focus_board()
         return self.wid
+
+    def focus_board(self):
+        """Gives the board the keyboard focus, as a click on it would."""
+        self.session.xdo("windowfocus", "--sync", self.wid, check=False)
+        time.sleep(0.2)
 
     def running(self):
         return self.proc is not None and self.proc.poll() is None
@@ -299,6 +363,7 @@ class Board:
         """Ends the program without letting it save (test clean-up)."""
         if self.proc is None:
             return
+        self.log.close()
         if self.proc.poll() is None:
             try:
                 os.killpg(self.proc.pid, signal.SIGKILL)
@@ -436,15 +501,19 @@ class BoardTestCase(unittest.TestCase):
     def tearDown(self):
         failed = self._failed()
         for board in self.boards:
-            if failed and board.running():
+            if failed:
                 self._keep_screenshot(board)
+                failed = False
             board.stop()
         # Give wine a moment to let go of the folder before it goes.
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def _failed(self):
-        outcome = getattr(self, "_outcome", None)
-        return outcome is not None and not getattr(outcome, "success", True)
+        # The result records a failure or error as soon as the test body ends.
+        result = getattr(getattr(self, "_outcome", None), "result", None)
+        if result is None:
+            return False
+        return any(test is self for test, _ in result.failures + result.errors)
 
     def _keep_screenshot(self, board):
         target = os.environ.get("WM_E2E_SHOTS", tempfile.gettempdir())
