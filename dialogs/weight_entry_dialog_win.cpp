@@ -23,8 +23,8 @@ int StepCurrentWeight(HWND, int controlId) {
 // or the next key would go to the (disabled) board.
 static void RepaintBoard(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);
-    if (!owner)
-        return;
+    if (!owner || !IsWindowVisible(dialog))
+        return; // opening: the box shows the weight the board shows already
     InvalidateRect(owner, nullptr, FALSE);
     UpdateWindow(owner);
     if (GetForegroundWindow() != dialog)
