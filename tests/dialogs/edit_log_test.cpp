@@ -165,8 +165,3 @@ TEST_F(EditLogTest, AnEmptyLogShowsTakesInAndCopiesNothing) {
     EXPECT_FALSE(NextRecordEnabled());
     EXPECT_FALSE(PreviousRecordEnabled());
 }
-
-TEST(RecordMessages, TheInputErrorBoxTexts) {
-    EXPECT_STREQ("入力内容に誤りがあります。", kInputErrorText);
-    EXPECT_STREQ("入力エラー", kInputErrorCaption);
-}

@@ -85,15 +85,6 @@ TEST(SettingsForm, OpeningAndOkWithoutChangesKeepEveryWeight) {
     }
 }
 
-TEST(SettingsEnabling, PregnancyNeedsALimitLineAndOriginalNeedsTheIdealLine) {
-    EXPECT_FALSE(PregnancyBoxEnabled(0, 0));
-    EXPECT_TRUE(PregnancyBoxEnabled(1, 0));
-    EXPECT_TRUE(PregnancyBoxEnabled(0, 1));
-    EXPECT_TRUE(PregnancyBoxEnabled(1, 1));
-    EXPECT_FALSE(OriginalWeightEnabled(0));
-    EXPECT_TRUE(OriginalWeightEnabled(1));
-}
-
 TEST(CalendarLayout, CountsMonthsWithTenPixelsAndSizesWithFifteen) {
     CalendarLayout one = LayoutPeriodCalendar(300, 140, 160);
     EXPECT_EQ(1, one.months); // (140 + 10) * 2 is not less than 300

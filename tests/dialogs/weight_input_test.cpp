@@ -95,11 +95,6 @@ TEST(WeightEntryCheck, HugeAndNonNumericValuesConvertWithoutOverflow) {
     EXPECT_EQ(0, KgToTenths(ParseWeightText("nan")));
 }
 
-TEST(WeightEntryDates, NewEntriesCarryTheSettingsLoadDate) {
-    EXPECT_EQ(20100508, EntryDate(LocalDate{2010, 5, 8, 6}));
-    EXPECT_EQ(20091231, EntryDate(LocalDate{2009, 12, 31, 4}));
-}
-
 TEST(WeightEntryCancel, PutsBackTheNewestLoggedWeight) {
     Settings.weightdatalen = 0;
     EXPECT_EQ(0.0, NewestLoggedWeight());
