@@ -188,12 +188,24 @@ void WriteLine(FILE* out, const char* name, Summary s) {
             s.p90, s.mean);
 }
 
+// What the timed paints left on the canvas: the chart's weight line and the
+// cleared writing area. Figures of a board that was not drawn are worthless.
+int ChartPixels() {
+    int n = 0;
+    for (int y = 10; y <= 80; y++)
+        for (int x = 5; x <= 125; x++)
+            n += (GetPixel(Board.Backbuffer, x, y) & 0xFFFFFF) == RGB(255, 255, 0);
+    return n;
+}
+
 void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(NULL, id);
     HWND window = BoardWindow;
     ChartSpan = Chosen.span;
     HoverActive = 0;
     Summary whole = TimeWholePaints(window);
+    int chartPixels = ChartPixels();
+    int cleared = (GetPixel(Board.Backbuffer, 126, 66) & 0xFFFFFF) == RGB(0, 64, 0);
     Summary chart = TimeChartAlone();
     Summary numbers = Settings.weightdatalen >= 2 ? TimeNumbers() : Summary{};
     Summary pictures = TimePictures();
@@ -204,6 +216,7 @@ void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     if (out != NULL) {
         fprintf(out, "paints=%d span=%d entries=%d\n", Chosen.paints, Chosen.span,
                 (int)Settings.weightdatalen);
+        fprintf(out, "canvas chart_pixels=%d cleared=%d\n", chartPixels, cleared);
         WriteLine(out, "PaintBoard", whole);
         WriteLine(out, "PlotWeightChart", chart);
         WriteLine(out, "ChalkNumbers", numbers);
