@@ -76,10 +76,10 @@ static int WriteMemory(FileHandle file, const char* data, int length) {
     return 0;
 }
 
-static int CommitMemory(FileHandle) {
+static int CommitMemory(FileHandle /*file*/) {
     return 0;
 }
-static void CloseMemory(FileHandle) {}
+static void CloseMemory(FileHandle /*file*/) {}
 
 static int ReplaceMemory(const char* from, const char* to) {
     MemoryFile* source = MemoryFileNamed(from);
@@ -109,7 +109,8 @@ static int ScreenWidth() {
 static int ScreenHeight() {
     return 768;
 }
-static int CountMessage(OwnerWindow, const char*, const char*, unsigned) {
+static int CountMessage(OwnerWindow /*owner*/, const char* /*text*/, const char* /*caption*/,
+                        unsigned /*flags*/) {
     Messages++;
     return kIdOk;
 }

@@ -47,13 +47,11 @@ void SaveAdvance(SaveStream* save, int length) {
 
 int FinishSave(SaveStream* save) {
     FlushChunk(save);
-    if (save->failed) {
+    if (save->failed)
         Files.closeFile(save->file);
-    } else if (Files.commitFile(save->file) != 0) {
-        save->failed = 1;
-    } else if (Files.replaceFile(save->tempName, save->name) != 0) {
-        save->failed = 1;
-    }
+    else
+        save->failed =
+            Files.commitFile(save->file) != 0 || Files.replaceFile(save->tempName, save->name) != 0;
     save->file = nullptr;
     if (save->failed) {
         Files.removeFile(save->tempName);

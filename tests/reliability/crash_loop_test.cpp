@@ -70,7 +70,7 @@ TEST_F(CrashLoop, EveryKillLeavesACompleteStateAndNothingShorter) {
     const int kKills = 1000;
     unsigned seed = (unsigned)time(nullptr);
     if (const char* s = getenv("WM_CRASH_SEED"))
-        seed = (unsigned)atoi(s);
+        seed = (unsigned)strtoul(s, nullptr, 10);
     srand(seed);
     SCOPED_TRACE("WM_CRASH_SEED=" + std::to_string(seed));
     Settings.targetweight = 0;
@@ -80,7 +80,7 @@ TEST_F(CrashLoop, EveryKillLeavesACompleteStateAndNothingShorter) {
     Seen last = {0, 0};
     int midSave = 0, resets = 0, longest = 0;
     for (int kill = 0; kill < kKills; kill++) {
-        fflush(nullptr);
+        (void)fflush(nullptr);
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)

@@ -98,7 +98,7 @@ class SmallDisk : public Faults {
         struct stat st;
         while (fwrite(block, 1, sizeof block, f) == sizeof block && fflush(f) == 0)
             ;
-        fclose(f);
+        (void)fclose(f);
         ASSERT_EQ(stat("filler", &st), 0);
         ASSERT_EQ(truncate("filler", st.st_size > leave ? st.st_size - leave : 0), 0);
     }
