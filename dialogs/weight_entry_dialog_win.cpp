@@ -11,7 +11,6 @@
 #include "render/board_objects.h"
 #include "store/log_file.h"
 #include "store/platform.h"
-#include "store/settings_file.h"
 
 int StepCurrentWeight(HWND, int controlId) {
     CurrentWeight = SteppedWeight(CurrentWeight, controlId);
@@ -83,11 +82,17 @@ static INT_PTR AcceptWeight(HWND dialog) {
     WeightVerdict verdict = CheckWeightEntry(CurrentWeight, Settings.weightdatalen);
     if (verdict != kWeightAccepted)
         return RefuseWeight(dialog, verdict);
+    int count = Settings.weightdatalen;
     if (AppendWeightEntry(EntryDate(StartupDate), KgToTenths(CurrentWeight)) != 0)
         return RefuseWeight(dialog, kWeightNotStorable);
+    SaveAppendedEntry(dialog);
+    if (Settings.weightdatalen == count) {
+        // The log file could not be written (its own box said so) and the
+        // entry was taken back: the dialog stays, so nothing typed is lost.
+        FocusItem(dialog, IDC_WEIGHT_EDIT);
+        return TRUE;
+    }
     ModalOpen = 0;
-    SaveSettings(dialog);
-    SaveLog(dialog, 0);
     EndDialog(dialog, 0);
     return TRUE;
 }

@@ -232,6 +232,21 @@ class WeightEntry(DialogTestCase):
         self.assertEqual(harness.log_text([(20100501, 523), (harness.today_yyyymmdd(), 995)]),
                          board.read("taiju.dat"))
 
+    def test_an_entry_the_log_file_cannot_take_stays_in_the_open_dialog(self):
+        board = self.start([])
+        os.mkdir(board.path("taiju.dat"))  # the log file cannot be written now
+        ini = board.read("weighminder.ini")
+        self.open_entry(board)
+        board.type_text("60")
+        board.key("Return")
+        board.wait_dialog("OPEN ERROR")
+        board.key("Return")
+        board.wait_dialog_closed("OPEN ERROR")
+        self.assertTrue(board.dialog_open("体重入力"))
+        board.key("Escape")
+        board.wait_dialog_closed("体重入力")
+        self.assertEqual(ini, board.read("weighminder.ini"))
+
     def test_a_full_log_takes_no_more_entries(self):
         entries = [(20100101, 500 + i % 100) for i in range(65536)]
         board = self.start(entries)
