@@ -153,13 +153,13 @@ def capture(display, png_path):
 
 
 # Wine shows a stand-in notification area (no panel runs here). It must not
-# take the keyboard focus from the board, nor cover it: bottom right it goes.
+# take the keyboard focus from the board, nor cover it: top right it goes.
 OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
   <applications>
     <application title="Wine System Tray">
       <focus>no</focus>
-      <position force="yes"><x>-0</x><y>-0</y></position>
+      <position force="yes"><x>-0</x><y>0</y></position>
     </application>
   </applications>
 </openbox_config>
@@ -235,10 +235,20 @@ class XSession:
         return self.xdo("getwindowname", wid, check=False).strip()
 
     def window_geometry(self, wid):
-        """(x, y, width, height) of an X window on the screen."""
-        out = self.xdo("getwindowgeometry", "--shell", wid)
-        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
+        """(x, y, width, height) of an X window's inside on the screen
+        (xwininfo translates through the window manager's frames)."""
+        out = subprocess.run(["xwininfo", "-id", str(wid)], timeout=30,
+                             env=dict(os.environ, DISPLAY=self.display),
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout.decode()
+        values = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        try:
+            return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                    int(values["Width"]), int(values["Height"]))
+        except (KeyError, ValueError):
+            raise HarnessError("no geometry for window %s" % wid)
 
     def wait_window(self, name, timeout=15):
         return wait_until(lambda: (self.windows(name) or [None])[0], timeout,
@@ -432,6 +442,16 @@ class Board:
     def type_text(self, text):
         self.session.xdo("type", "--delay", "60", text)
         time.sleep(0.2)
+
+    # --- the notification icon (Wine shows it in a window of its own)
+
+    def click_tray_icon(self, button=1):
+        """Clicks the first icon in Wine's stand-in notification area."""
+        tray = self.session.wait_window("^Wine System Tray$")
+        x, y, _, _ = self.session.window_geometry(tray)
+        self.session.move_pointer(x + 10, y + 10)
+        self.session.xdo("click", button)
+        time.sleep(0.4)
 
     # --- dialogs and message boxes
 

@@ -93,5 +93,45 @@ class MenuCommands(harness.BoardTestCase):
         board.wait_dialog_closed("バージョン")
 
 
+def below_tray(shot):
+    """The screen under the stand-in notification area (top right), where a
+    menu opened from the icon shows."""
+    return [shot.pixel(x, y) for y in range(45, 200, 2) for x in range(700, 1024, 2)]
+
+
+class TrayIcon(harness.BoardTestCase):
+    """The icon in the notification area: left click brings the board up and
+    redraws it, right click opens the menu unless a dialog is open."""
+
+    def test_clicks_on_the_icon(self):
+        board = self.start_board(
+            ini=harness.settings_text(winX=200, winY=150, weightdatalen=7, height=160),
+            dat=harness.log_text(SEVEN))
+        board.click(30, 50) # the read-out of entry 1, its point marked
+        self.assertEqual(board.screenshot().board_pixel(24, 27), harness.MARKER_PINK)
+        board.click_tray_icon()
+        # A plain repaint: no read-out, the newest entry marked again.
+        shot = board.screenshot()
+        self.assertNotEqual(shot.board_pixel(24, 27), harness.MARKER_PINK)
+        self.assertEqual(shot.board_pixel(119, 43), harness.MARKER_PINK)
+
+        board.click_tray_icon(button=3)
+        board.focus_board() # the click gave the stand-in tray the focus
+        board.key(*(["Down"] * VERSION + ["Return"]))
+        dialog = board.wait_dialog("バージョン")
+        quiet = below_tray(board.screenshot())
+        board.click_tray_icon(button=3) # refused while the dialog is open
+        time.sleep(0.5)
+        self.assertEqual(below_tray(board.screenshot()), quiet)
+        board.focus(dialog)
+        board.key("Return")
+        board.wait_dialog_closed("バージョン")
+        board.click_tray_icon(button=3)
+        self.assertNotEqual(below_tray(board.screenshot()), quiet) # the menu
+        board.focus_board()
+        board.key(*(["Down"] * CSV + ["Return"]))
+        harness.wait_until(lambda: board.exists("taiju.csv"), 10, what="taiju.csv")
+
+
 if __name__ == "__main__":
     harness.main()
