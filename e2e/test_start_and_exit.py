@@ -84,12 +84,22 @@ class ExitSavesThePosition(harness.BoardTestCase):
         self.assertEqual(board.origin(), (300, 200))
 
     def test_menu_exit_saves_the_position_too(self):
-        board = self.start_board(ini=harness.settings_text(winX=123, winY=234, height=170))
+        board = self.start_board(ini=b"winX=123\r\nwinY=234\r\nheight=170\r\n")
         board.click(100, 90, button=3)
         board.key("Up", "Return") # the last item: 終了
         self.assertEqual(board.wait_exit(), 0)
         ini = board.read("weighminder.ini")
         self.assertEqual(ini, harness.settings_text(winX=123, winY=234, height=170,
+                                                    startdate=ini_value(ini, "startdate")))
+
+    def test_the_systems_close_command_saves_the_position(self):
+        # A settings file of two lines: only a save at the end makes it whole.
+        board = self.start_board(ini=b"winX=150\r\nwinY=160\r\n")
+        self.assertEqual(board.origin(), (150, 160))
+        board.key("alt+F4")
+        self.assertEqual(board.wait_exit(), 0)
+        ini = board.read("weighminder.ini")
+        self.assertEqual(ini, harness.settings_text(winX=150, winY=160,
                                                     startdate=ini_value(ini, "startdate")))
 
 
