@@ -282,11 +282,11 @@ def shared_prefix():
 
 
 def ensure_shared_prefix():
+    """Makes the project's prefix if it is missing (quick when it is there)."""
     prefix = shared_prefix()
-    if not os.path.exists(os.path.join(prefix, "system.reg")):
-        env = dict(os.environ, WINEPREFIX=prefix)
-        subprocess.run([os.path.join(ROOT, "scripts", "wine-exec"), "wineboot", "-i"], env=env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run([os.path.join(ROOT, "scripts", "wine-prefix")],
+                   env=dict(os.environ, WINEPREFIX=prefix),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
     return prefix
 
 
