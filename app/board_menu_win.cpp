@@ -6,9 +6,7 @@
 #include "res/resource.h"
 #include "store/platform.h"
 
-#if WM_HAVE_DIALOGS
 #include "dialogs/dialog_procs_win.h"
-#endif
 
 static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
     ModalOpen = 1;
@@ -16,41 +14,14 @@ static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
     DialogBoxParamW(Board.Instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
 }
 
-#if WM_HAVE_DIALOGS
+// A dialog that may change what the board shows: repaint it afterwards.
 static void OpenEditingDialog(HWND window, int templateId, DLGPROC procedure) {
     OpenDialog(window, templateId, procedure);
     RepaintBoard(window, TRUE);
 }
-#else
-// Until the dialogs are part of the build their commands do nothing.
-static void OpenEditingDialog(HWND window, int, DLGPROC) {
-    ModalOpen = 0;
-    RepaintBoard(window, TRUE);
-}
-#endif
 
 void OpenWeightEntry(HWND window) {
-#if WM_HAVE_DIALOGS
     OpenEditingDialog(window, IDD_WEIGHT_ENTRY, WeightEntryDlgProc);
-#else
-    OpenEditingDialog(window, IDD_WEIGHT_ENTRY, NULL);
-#endif
-}
-
-static void OpenSettings(HWND window) {
-#if WM_HAVE_DIALOGS
-    OpenEditingDialog(window, IDD_SETTINGS, SettingsDlgProc);
-#else
-    OpenEditingDialog(window, IDD_SETTINGS, NULL);
-#endif
-}
-
-static void OpenDataEdit(HWND window) {
-#if WM_HAVE_DIALOGS
-    OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);
-#else
-    OpenEditingDialog(window, IDD_DATA_EDIT, NULL);
-#endif
 }
 
 static void RepaintErasing(OwnerWindow owner) {
@@ -60,7 +31,7 @@ static void RepaintErasing(OwnerWindow owner) {
 void RunBoardCommand(HWND window, int command) {
     switch (command) {
     case ID_CMD_SETTINGS:
-        OpenSettings(window);
+        OpenEditingDialog(window, IDD_SETTINGS, SettingsDlgProc);
         break;
     case ID_CMD_EXIT:
         DestroyWindow(window);
@@ -78,7 +49,7 @@ void RunBoardCommand(HWND window, int command) {
         RunCsvCommand(window);
         break;
     case ID_CMD_DATA_EDIT:
-        OpenDataEdit(window);
+        OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);
         break;
     default:
         break;
