@@ -19,6 +19,7 @@ Environment:
   WM_E2E_SHOTS  folder that receives a screenshot of each failing test
 """
 
+import faulthandler
 import os
 import shutil
 import signal
@@ -563,4 +564,6 @@ class BoardTestCase(unittest.TestCase):
 
 
 def main():
+    # A test file that hangs says where, before ctest's timeout ends it.
+    faulthandler.dump_traceback_later(int(os.environ.get("WM_E2E_WATCHDOG", "240")), exit=True)
     unittest.main(verbosity=2)
