@@ -48,6 +48,16 @@ class HarnessError(Exception):
     pass
 
 
+def _die_with_parent():
+    """Run in each child before it starts: the kernel ends it when the test
+    process ends, however that happens (a timeout's kill included)."""
+    try:
+        import ctypes
+        ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+    except (OSError, AttributeError):
+        pass
+
+
 def wait_until(predicate, timeout=10.0, interval=0.1, what="condition"):
     """Polls predicate until it returns a true value, which is returned."""
     end = time.monotonic() + timeout
@@ -183,7 +193,7 @@ class XSession:
             proc = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
                  "-nolisten", "tcp", "-noreset"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
             socket = "/tmp/.X11-unix/X%d" % number
             try:
                 wait_until(lambda: proc.poll() is not None or os.path.exists(socket), 10,
@@ -204,7 +214,8 @@ class XSession:
             f.write(OPENBOX_CONFIG)
         self.wm = subprocess.Popen(["openbox", "--config-file", self.wm_config],
                                    env=dict(os.environ, DISPLAY=self.display),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   preexec_fn=_die_with_parent)
         time.sleep(0.5)
 
     def xdo(self, *args, check=True):
@@ -336,7 +347,8 @@ class Board:
         self.log = open(os.path.join(tempfile.gettempdir(), "wm-e2e-wine-%d.log" % os.getpid()),
                         "ab")
         self.proc = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
-                                     stdout=self.log, stderr=self.log, start_new_session=True)
+                                     stdout=self.log, stderr=self.log, start_new_session=True,
+                                     preexec_fn=_die_with_parent)
         if wait:
             self.wait_board()
         return self
