@@ -24,7 +24,9 @@ void FillSevenEntryColumns(int first) {
             m--;
         }
         HoverIndexTable[k] = first + m;
-        snprintf(HoverLabels[k], kHoverLabelSize, "'10/5/%d 52.%dkg", first + m + 1, m);
+        char text[48];
+        snprintf(text, sizeof text, "'10/5/%d 52.%dkg", first + m + 1, m);
+        snprintf(HoverLabels[k], kHoverLabelSize, "%.19s", text);
     }
 }
 
