@@ -3,7 +3,8 @@ not trust. A log held open by another program, a read-only log, a settings
 file that is a folder, files of garbage, a count far beyond the records:
 the user is told where a file cannot be written, the entry typed is not
 lost from the dialog, the old files stay as they were, nothing crashes.
-(A full log of 65,536 entries refusing one more: test_dialogs.py.)"""
+(A full log of 65,536 entries refusing one more: test_dialogs.py; here the
+entry that fills it.)"""
 
 import builtins
 import os
@@ -127,6 +128,19 @@ class Faults(test_dialogs.DialogTestCase):
         self.assertEqual(harness.log_text(ENTRIES + [(harness.today_yyyymmdd(), 582)]),
                          board.read("taiju.dat"))
         self.assertIn(b"weightdatalen=21\r\n", board.read("weighminder.ini"))
+
+    def test_the_entry_that_fills_the_log_is_record_65536(self):
+        entries = [(20000101 + i % 28, 400 + i % 500) for i in range(65535)]
+        board = self.start(entries)
+        self.enter(board, "58.2")
+        board.wait_dialog_closed("体重入力", timeout=20)
+        dat = board.read("taiju.dat")
+        self.assertEqual(65536 * 23, len(dat))
+        self.assertEqual(harness.log_text(entries), dat[:65535 * 23])
+        today = harness.today_yyyymmdd()
+        self.assertEqual(b"65536,%04d/%02d/%02d,0582\r\n" % (
+            today // 10000, today % 10000 // 100, today % 100), dat[65535 * 23:])
+        self.assertIn(b"weightdatalen=65536\r\n", board.read("weighminder.ini"))
 
 
 if __name__ == "__main__":
