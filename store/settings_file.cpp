@@ -42,6 +42,14 @@ static int ReadSettingsText(FileHandle file) {
     return length;
 }
 
+// The settings file is there but its count could not be read. The log
+// reader, which runs next, then takes every whole record in taiju.dat: with
+// a count of 0 the log would look empty and the next entry would replace it.
+static int CountUnknown() {
+    Settings.weightdatalen = kLogCapacity;
+    return -1;
+}
+
 int LoadSettings(OwnerWindow owner) {
     CalendarDate today = CaptureStartupDate();
     int result = kReadFailed;
@@ -58,11 +66,11 @@ int LoadSettings(OwnerWindow owner) {
         // The file is there but cannot be read: say so, and keep it (and
         // the values in memory) rather than overwrite it with defaults.
         ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
-        return -1;
+        return CountUnknown();
     }
     if (length >= kSettingsBufferSize) { // the file holds 1,000 bytes or more
         ShowStoreError(owner, kSettingsSizeErrorText, kSizeErrorCaption);
-        return -1;
+        return CountUnknown();
     }
     SettingsText[length] = '\0';
     ParseSettingsText(SettingsText, length, &Settings);

@@ -274,6 +274,28 @@ TEST_F(Faults, LogsWithOtherLineEndsNulBytesAndGarbage) {
     EXPECT_EQ(Fake.messageCount, 0);
 }
 
+// A settings file that cannot be read gives no count: the log is not taken
+// as empty (the next entry would replace it) but read whole.
+TEST_F(Faults, SettingsThatCannotBeReadStillGiveTheWholeLog) {
+    for (int tooLarge = 0; tooLarge < 2; tooLarge++) {
+        WriteBytes("taiju.dat", LogText(300));
+        if (tooLarge)
+            WriteBytes("weighminder.ini", SettingsWithCount(300) + std::string(1000, ' '));
+        else
+            ASSERT_EQ(mkdir("weighminder.ini", 0755), 0);
+        ResetRecordsToDefaults();
+        Fake.messageCount = 0;
+        EXPECT_EQ(LoadSettings(nullptr), -1);
+        LoadLog();
+        EXPECT_EQ(Settings.weightdatalen, 300) << (tooLarge ? "too large" : "a folder");
+        EXPECT_EQ(Settings.height, 150) << "the other fields keep their values";
+        EXPECT_EQ(Fake.messageCount, 1);
+        EXPECT_EQ(EnterWeight(612), tooLarge ? 0 : -1); // a folder cannot be replaced
+        EXPECT_EQ(ReadBytes("taiju.dat"), LogText(300) + "00301,2026/12/06,0612\r\n");
+        rmdir("weighminder.ini");
+    }
+}
+
 TEST_F(Faults, ACountOf65536WithAShortFileLoadsTheRecordsThere) {
     WriteBytes("weighminder.ini", SettingsWithCount(65536));
     WriteBytes("taiju.dat", LogText(1234) + "00001,20");
