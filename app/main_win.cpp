@@ -1,8 +1,6 @@
 // WinMain: the window class, the one board window and the message loop.
 #include "app/shell_win.h"
 
-#include <commctrl.h>
-
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
@@ -32,17 +30,8 @@ static void FindLayeredAttributes() {
         reinterpret_cast<LayeredAttributesFn>(reinterpret_cast<void (*)()>(entry));
 }
 
-static void InitCommonControlsForDialogs() {
-    // The settings dialog holds a month calendar.
-    INITCOMMONCONTROLSEX controls;
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_DATE_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
-}
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     InstallPlatformSeams();
-    InitCommonControlsForDialogs();
     Board.AppIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     if (RegisterBoardClass(instance) == 0) {
         return 0;

@@ -14,6 +14,26 @@
 
 HWND PeriodCalendar;
 
+typedef BOOL(WINAPI* InitCommonControlsFn)(const INITCOMMONCONTROLSEX*);
+static HMODULE CommonControls; // loaded once, kept for the process's life
+
+// The common controls are loaded the first time the calendar is wanted, not
+// at start-up: the board itself never needs them, and loading them costs the
+// widget a few megabytes for its whole run.
+static void RegisterCalendarClass() {
+    if (CommonControls == NULL) {
+        CommonControls = LoadLibraryW(L"comctl32.dll");
+    }
+    FARPROC entry =
+        CommonControls != NULL ? GetProcAddress(CommonControls, "InitCommonControlsEx") : NULL;
+    if (entry != NULL) {
+        InitCommonControlsFn init =
+            reinterpret_cast<InitCommonControlsFn>(reinterpret_cast<void (*)()>(entry));
+        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+        init(&classes);
+    }
+}
+
 static void WriteSettingsForm(HWND dialog, const SettingsForm& form) {
     SetItemTicked(dialog, IDC_KEEP_IN_FRONT, form.keepInFront);
     SetItemTicked(dialog, IDC_PREGNANCY, form.pregnancy);
@@ -56,8 +76,7 @@ static void ShowPendingDate(HWND dialog) {
 // The calendar shows as many months as the dialog's width holds, below the
 // other controls; the dialog grows or shrinks to the calendar's height.
 static void AddPeriodCalendar(HWND dialog) {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
-    InitCommonControlsEx(&classes);
+    RegisterCalendarClass();
     RECT frame;
     GetWindowRect(dialog, &frame);
     int width = frame.right - frame.left;
