@@ -35,19 +35,6 @@ static void LoadPictures(HINSTANCE instance) {
     }
 }
 
-static void CreatePens() {
-    Board.WeightPenThick = CreatePen(PS_SOLID, 4, RGB(255, 255, 0));
-    Board.TargetPen = CreatePen(PS_SOLID, 2, RGB(255, 128, 64));
-    Board.MarkerPenLarge = CreatePen(PS_SOLID, 8, RGB(255, 128, 128));
-    Board.WeightPenMedium = CreatePen(PS_SOLID, 2, RGB(255, 255, 0));
-    Board.WeightPenThin = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-    Board.MarkerPenMedium = CreatePen(PS_SOLID, 6, RGB(255, 128, 128));
-    Board.MarkerPenSmall = CreatePen(PS_SOLID, 4, RGB(255, 128, 128));
-    Board.UnderweightPen = CreatePen(PS_SOLID, 1, RGB(128, 128, 255));
-    Board.OverweightPen = CreatePen(PS_SOLID, 1, RGB(255, 128, 128));
-    Board.IdealGainPen = CreatePen(PS_SOLID, 2, RGB(200, 200, 200));
-}
-
 static void CreateBoardFont() {
     // The fixed-pitch Gothic face under its Japanese name; where it is not
     // installed the font mapper picks another fixed-pitch Japanese font.
@@ -85,7 +72,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     CreateSurfaces(window);
     AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
     LoadPictures(creation->hInstance);
-    CreatePens();
+    CreateBoardPens();
     CreateBoardFont();
     SetBkMode(Board.Backbuffer, TRANSPARENT);
     SetTextAlign(Board.Backbuffer, TA_LEFT | TA_TOP);

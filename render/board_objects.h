@@ -34,3 +34,6 @@ extern HWND BoardWindow;
 extern const int kPictureIds[kPictureCount];
 int PictureSlot(int resourceId);
 HBITMAP Picture(int resourceId);
+
+// The ten chart pens, created once at start-up.
+void CreateBoardPens();

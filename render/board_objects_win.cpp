@@ -21,3 +21,17 @@ HBITMAP Picture(int resourceId) {
     int slot = PictureSlot(resourceId);
     return slot < 0 ? NULL : Board.Pictures[slot];
 }
+
+void CreateBoardPens() {
+    // Solid pens, in this order; the chart picks one per line and span.
+    Board.WeightPenThick = CreatePen(PS_SOLID, 4, RGB(255, 255, 0));
+    Board.TargetPen = CreatePen(PS_SOLID, 2, RGB(255, 128, 64));
+    Board.MarkerPenLarge = CreatePen(PS_SOLID, 8, RGB(255, 128, 128));
+    Board.WeightPenMedium = CreatePen(PS_SOLID, 2, RGB(255, 255, 0));
+    Board.WeightPenThin = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
+    Board.MarkerPenMedium = CreatePen(PS_SOLID, 6, RGB(255, 128, 128));
+    Board.MarkerPenSmall = CreatePen(PS_SOLID, 4, RGB(255, 128, 128));
+    Board.UnderweightPen = CreatePen(PS_SOLID, 1, RGB(128, 128, 255));
+    Board.OverweightPen = CreatePen(PS_SOLID, 1, RGB(255, 128, 128));
+    Board.IdealGainPen = CreatePen(PS_SOLID, 2, RGB(200, 200, 200));
+}

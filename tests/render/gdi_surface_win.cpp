@@ -68,16 +68,7 @@ void OpenTestSurface() {
     Board.BackbufferBitmap = MakeDib(kSurfaceWidth, kSurfaceHeight, &SurfacePixels);
     SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
     SetStretchBltMode(Board.Backbuffer, COLORONCOLOR);
-    Board.WeightPenThick = CreatePen(PS_SOLID, 4, RGB(255, 255, 0));
-    Board.TargetPen = CreatePen(PS_SOLID, 2, RGB(255, 128, 64));
-    Board.MarkerPenLarge = CreatePen(PS_SOLID, 8, RGB(255, 128, 128));
-    Board.WeightPenMedium = CreatePen(PS_SOLID, 2, RGB(255, 255, 0));
-    Board.WeightPenThin = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-    Board.MarkerPenMedium = CreatePen(PS_SOLID, 6, RGB(255, 128, 128));
-    Board.MarkerPenSmall = CreatePen(PS_SOLID, 4, RGB(255, 128, 128));
-    Board.UnderweightPen = CreatePen(PS_SOLID, 1, RGB(128, 128, 255));
-    Board.OverweightPen = CreatePen(PS_SOLID, 1, RGB(255, 128, 128));
-    Board.IdealGainPen = CreatePen(PS_SOLID, 2, RGB(200, 200, 200));
+    CreateBoardPens();
 }
 
 void MakeFakeGlyphs() {

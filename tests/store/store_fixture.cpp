@@ -84,7 +84,7 @@ static void FaultyRemove(const char* name) {
         RealFiles.removeFile(name);
 }
 
-static void InstallFakes() {
+static void InstallFakesAndDefaults() {
     InstallPlatformSeams();
     RealFiles = Files;
     Files.openFile = FaultyOpen;
@@ -99,6 +99,10 @@ static void InstallFakes() {
     Platform.messageBox = FakeMessageBox;
     Fake = FakePlatformState{Day(2010, 5, 8, 6), 1920, 1080, 0, RecordedMessage{}};
     Faults = FileFaults{-1, 0, 0, 0, 0, 0, -1};
+    ResetRecordsToDefaults();
+    StartupDate = LocalDate{};
+    PeriodStartDate = CalendarDate{};
+    PendingPeriodDate = CalendarDate{};
 }
 
 std::string ReadBytes(const char* name) {
@@ -160,11 +164,7 @@ void StoreTest::SetUp() {
     ASSERT_TRUE(CreateDirectoryA(folder, nullptr)) << folder;
     ASSERT_TRUE(SetCurrentDirectoryA(folder));
     folder_ = folder;
-    InstallFakes();
-    ResetRecordsToDefaults();
-    StartupDate = LocalDate{};
-    PeriodStartDate = CalendarDate{};
-    PendingPeriodDate = CalendarDate{};
+    InstallFakesAndDefaults();
 }
 
 void StoreTest::TearDown() {
@@ -209,11 +209,7 @@ void StoreTest::SetUp() {
     ASSERT_NE(mkdtemp(folder), nullptr);
     ASSERT_EQ(chdir(folder), 0);
     folder_ = folder;
-    InstallFakes();
-    ResetRecordsToDefaults();
-    StartupDate = LocalDate{};
-    PeriodStartDate = CalendarDate{};
-    PendingPeriodDate = CalendarDate{};
+    InstallFakesAndDefaults();
 }
 
 void StoreTest::TearDown() {
