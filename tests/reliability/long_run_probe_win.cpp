@@ -25,7 +25,7 @@
 
 namespace {
 
-enum { kDialogWaitMs = 5000 };
+enum { kDialogWaitMs = 5000, kWindowManagerMs = 60 };
 
 HWND FindBoard() {
     return FindWindowW(L"weighminder", nullptr);
@@ -131,6 +131,9 @@ int Dialogs(HWND board, int n, int only) {
             return 1;
         }
         DWORD shown = GetTickCount();
+        // Closed at once, a dialog the window manager has not taken in yet
+        // makes Wine wait two seconds for it to let go when it is unmapped.
+        Sleep(kWindowManagerMs);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         HWND gone = WaitDialog(pid, 0);
         if (getenv("WM_PROBE_TIMES"))
