@@ -9,6 +9,7 @@
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/hover_tables.h"
+#include "render/sprite_sheet_win.h"
 #include "store/log_file.h"
 #include "store/records.h"
 #include "store/settings_file.h"
@@ -72,6 +73,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     CreateSurfaces(window);
     AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
     LoadPictures(creation->hInstance);
+    ComposeSpriteSheet();
     CreateBoardPens();
     CreateBoardFont();
     SetBkMode(Board.Backbuffer, TRANSPARENT);
@@ -97,6 +99,7 @@ static void FreeDrawingObjects() {
     DeleteDC(Board.Backbuffer);
     DeleteDC(Board.SpriteSurface);
     FreeObject(Board.BackbufferBitmap);
+    FreeObject(Board.SpriteSheet);
     for (int i = 0; i < kPictureCount; i++) {
         FreeObject(Board.Pictures[i]);
     }

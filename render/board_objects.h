@@ -7,7 +7,8 @@ enum { kPictureCount = 48 };
 
 struct BoardObjects {
     HDC Backbuffer;
-    HDC SpriteSurface;
+    HDC SpriteSurface; // holds SpriteSheet from start-up on
+    HBITMAP SpriteSheet;
     HBITMAP BackbufferBitmap;
     HBITMAP Pictures[kPictureCount]; // indexed by PictureSlot(resource id)
     HFONT BoardFont;

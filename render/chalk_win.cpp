@@ -1,6 +1,6 @@
 #include "render/chalk_win.h"
 
-#include "render/board_objects.h"
+#include "render/sprite_sheet_win.h"
 #include "render/number_layout.h"
 #include "render/chalk_glyphs.h"
 
@@ -26,12 +26,8 @@ void DrawCell(const GlyphCell& c) {
 } // namespace
 
 void MaskedBlit(const ChalkGlyph& g, int x, int y, int width, int height) {
-    SelectObject(Board.SpriteSurface, Picture(g.mask));
-    StretchBlt(Board.Backbuffer, x, y, width, height, Board.SpriteSurface, 0, 0, g.width, g.height,
-               SRCAND);
-    SelectObject(Board.SpriteSurface, Picture(g.picture));
-    StretchBlt(Board.Backbuffer, x, y, width, height, Board.SpriteSurface, 0, 0, g.width, g.height,
-               SRCPAINT);
+    StretchSprite(g.mask, x, y, width, height, SRCAND);
+    StretchSprite(g.picture, x, y, width, height, SRCPAINT);
 }
 
 int DrawDigitGlyph(int digit, int x, int y, int width, int height) {

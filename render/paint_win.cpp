@@ -8,6 +8,7 @@
 #include "render/chalk_win.h"
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
+#include "render/sprite_sheet_win.h"
 
 namespace {
 
@@ -58,8 +59,7 @@ void RestoreMonthStrip() {
 }
 
 void CopyPicture(const PicturePlacement& p) {
-    SelectObject(Board.SpriteSurface, Picture(p.id));
-    BitBlt(Board.Backbuffer, p.x, p.y, p.width, p.height, Board.SpriteSurface, 0, 0, SRCCOPY);
+    CopySprite(p.id, p.x, p.y, p.width, p.height);
 }
 
 void DrawNumber(const ChalkNumberCall& c) {

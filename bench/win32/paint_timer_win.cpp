@@ -6,10 +6,10 @@
 //   paint_timer [paints] [span] [report file]    (defaults 1000 360 paint-times.txt)
 //
 // Besides the whole PaintBoard, its parts are timed on their own: the chart
-// (PlotWeightChart on the canvas), the five chalk numbers, the panel fill and
-// the six picture copies, the window calls every paint makes (the window
-// shape and bringing the window to the front) and the bare paint cycle that
-// copies the canvas to the window. LoadLog is timed as well, under Wine.
+// (PlotWeightChart on the canvas, and its plan alone), the five chalk
+// numbers, the panel fill and the six picture copies, the window calls every
+// paint makes (the window shape and bringing the window to the front) and the
+// bare paint cycle that copies the canvas to the window. LoadLog is timed as well, under Wine.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -17,8 +17,11 @@
 #include "app/interaction.h"
 #include "render/board_objects.h"
 #include "render/chalk_win.h"
+#include "render/chart_plan.h"
+#include "render/chart_state.h"
 #include "render/chart_win.h"
 #include "render/paint_win.h"
+#include "render/sprite_sheet_win.h"
 #include "store/log_file.h"
 #include "store/records.h"
 
@@ -101,6 +104,17 @@ Summary TimeChartAlone() {
     return Summarize(Chosen.paints);
 }
 
+// The chart's plan alone: the scale, the points and the hover tables.
+Summary TimeChartPlan() {
+    static ChartPlan plan;
+    for (int i = 0; i < Chosen.paints; i++) {
+        double t0 = NowUs();
+        PlanWeightChart(CurrentChartInput(), Chosen.span, Settings.weightdatalen - 1, 0, &plan);
+        Samples[i] = NowUs() - t0;
+    }
+    return Summarize(Chosen.paints);
+}
+
 // The same two window calls PaintBoard makes on every paint.
 Summary TimeWindowCalls(HWND window) {
     int fx = GetSystemMetrics(SM_CXDLGFRAME), fy = GetSystemMetrics(SM_CYDLGFRAME);
@@ -144,10 +158,8 @@ Summary TimePictures() {
         SelectObject(Board.Backbuffer, Picture(104));
         SelectObject(Board.Backbuffer, Board.PanelBrush);
         PatBlt(Board.Backbuffer, 2, 5, 215, 80, PATCOPY);
-        for (const int* p : kPlaces) {
-            SelectObject(Board.SpriteSurface, Picture(p[0]));
-            BitBlt(Board.Backbuffer, p[1], p[2], p[3], p[4], Board.SpriteSurface, 0, 0, SRCCOPY);
-        }
+        for (const int* p : kPlaces)
+            CopySprite(p[0], p[1], p[2], p[3], p[4]);
         Samples[i] = NowUs() - t0;
     }
     return Summarize(Chosen.paints);
@@ -207,6 +219,7 @@ void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     int chartPixels = ChartPixels();
     int cleared = (GetPixel(Board.Backbuffer, 126, 66) & 0xFFFFFF) == RGB(0, 64, 0);
     Summary chart = TimeChartAlone();
+    Summary plan = TimeChartPlan();
     Summary numbers = Settings.weightdatalen >= 2 ? TimeNumbers() : Summary{};
     Summary pictures = TimePictures();
     Summary calls = TimeWindowCalls(window);
@@ -219,6 +232,7 @@ void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
         fprintf(out, "canvas chart_pixels=%d cleared=%d\n", chartPixels, cleared);
         WriteLine(out, "PaintBoard", whole);
         WriteLine(out, "PlotWeightChart", chart);
+        WriteLine(out, "ChartPlan", plan);
         WriteLine(out, "ChalkNumbers", numbers);
         WriteLine(out, "Pictures", pictures);
         WriteLine(out, "WindowCalls", calls);

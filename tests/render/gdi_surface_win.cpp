@@ -1,12 +1,17 @@
 #include "tests/render/gdi_surface_win.h"
 
+#include <string.h>
+
 #include "render/board_objects.h"
 #include "render/chalk_glyphs.h"
+#include "render/sprite_sheet.h"
 
 namespace {
 
 uint32_t* SurfacePixels;
 uint32_t* BackgroundPixels;
+
+} // namespace
 
 HBITMAP MakeDib(int width, int height, uint32_t** bits) {
     BITMAPINFO bi = {};
@@ -21,6 +26,8 @@ HBITMAP MakeDib(int width, int height, uint32_t** bits) {
     *bits = (uint32_t*)p;
     return bmp;
 }
+
+namespace {
 
 uint32_t Bgra(COLORREF c) {
     return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
@@ -93,8 +100,10 @@ void MakeFakeBoardPictures() {
     SetPicture(104, bg);
     const int ids[] = {150, 151, 152, 153, 154, 155, 156, 157, 158,
                        159, 160, 161, 162, 163, 164, 165, 166};
-    for (int id : ids)
-        SetPicture(id, FakePicture(40, 60, GlyphColour(id)));
+    for (int id : ids) {
+        const SheetSlot* s = FindSheetSlot(id);
+        SetPicture(id, FakePicture(s->width, s->height, GlyphColour(id)));
+    }
 }
 
 COLORREF BackgroundPixelAt(int x, int y) {
@@ -107,6 +116,9 @@ void CloseTestSurface() {
     DeleteDC(Board.Backbuffer);
     DeleteDC(Board.SpriteSurface);
     DeleteObject(Board.BackbufferBitmap);
+    if (Board.SpriteSheet)
+        DeleteObject(Board.SpriteSheet);
+    Board.SpriteSheet = NULL;
     HPEN pens[] = {Board.WeightPenThick,  Board.TargetPen,      Board.MarkerPenLarge,
                    Board.WeightPenMedium, Board.WeightPenThin,  Board.MarkerPenMedium,
                    Board.MarkerPenSmall,  Board.UnderweightPen, Board.OverweightPen,
@@ -124,6 +136,11 @@ void FillSurface(COLORREF colour) {
     GdiFlush();
     for (int i = 0; i < kSurfaceWidth * kSurfaceHeight; i++)
         SurfacePixels[i] = Bgra(colour);
+}
+
+void CopySurface(uint32_t* out) {
+    GdiFlush();
+    memcpy(out, SurfacePixels, sizeof(uint32_t) * kSurfaceWidth * kSurfaceHeight);
 }
 
 COLORREF PixelAt(int x, int y) {

@@ -7,6 +7,7 @@
 #include "app/interaction.h"
 #include "render/board_objects.h"
 #include "render/hover_tables.h"
+#include "render/sprite_sheet_win.h"
 #include "render/paint_win.h"
 #include "store/records.h"
 #include "tests/render/gdi_surface_win.h"
@@ -29,6 +30,7 @@ class Paint : public ::testing::Test {
         OpenTestSurface();
         MakeFakeGlyphs();
         MakeFakeBoardPictures();
+        ComposeSpriteSheet();
         Board.BoardFont = (HFONT)GetStockObject(ANSI_FIXED_FONT);
         SetBkMode(Board.Backbuffer, TRANSPARENT);
         WNDCLASSW wc = {};

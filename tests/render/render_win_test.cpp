@@ -8,6 +8,7 @@
 #include "render/chalk_win.h"
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
+#include "render/sprite_sheet_win.h"
 #include "store/records.h"
 #include "tests/render/gdi_surface_win.h"
 
@@ -24,6 +25,7 @@ class RenderWin : public ::testing::Test {
     void SetUp() override {
         OpenTestSurface();
         MakeFakeGlyphs();
+        ComposeSpriteSheet();
         FillSurface(kGreen);
         memset(&Settings, 0, sizeof Settings);
         Settings.height = 160;
