@@ -11,7 +11,7 @@ struct SpriteSize {
     int32_t height;
 };
 
-const SpriteSize kSprites[kSheetSpriteCount] = {
+constexpr SpriteSize kSprites[kSheetSpriteCount] = {
     {IDB_DIGIT_0, kDigitWidth, kDigitHeight},
     {IDB_DIGIT_1, kDigitWidth, kDigitHeight},
     {IDB_DIGIT_2, kDigitWidth, kDigitHeight},
@@ -59,20 +59,42 @@ const SpriteSize kSprites[kSheetSpriteCount] = {
     {IDB_FACE_5, 30, 28},
 };
 
+constexpr int32_t TotalWidth() {
+    int32_t width = 0;
+    for (const SpriteSize& s : kSprites)
+        width += s.width;
+    return width;
+}
+
+constexpr int32_t Tallest() {
+    int32_t height = 0;
+    for (const SpriteSize& s : kSprites)
+        height = s.height > height ? s.height : height;
+    return height;
+}
+
+constexpr int32_t LargestArea() {
+    int32_t area = 0;
+    for (const SpriteSize& s : kSprites)
+        area = s.width * s.height > area ? s.width * s.height : area;
+    return area;
+}
+
+static_assert(LargestArea() == kSheetLargestSprite, "one picture at a time fits its buffer");
+static_assert(TotalWidth() == kSheetWidth && Tallest() == kSheetHeight,
+              "the sheet's size is that of its sprites side by side");
+
 struct Sheet {
     SheetSlot slots[kSheetSpriteCount];
-    int32_t width;
-    int32_t height;
 };
 
 Sheet LayOut() {
     Sheet sheet = {};
+    int32_t x = 0;
     for (int i = 0; i < kSheetSpriteCount; i++) {
         const SpriteSize& s = kSprites[i];
-        sheet.slots[i] = SheetSlot{s.id, sheet.width, s.width, s.height};
-        sheet.width += s.width;
-        if (s.height > sheet.height)
-            sheet.height = s.height;
+        sheet.slots[i] = SheetSlot{s.id, x, s.width, s.height};
+        x += s.width;
     }
     return sheet;
 }
@@ -86,14 +108,6 @@ const Sheet& TheSheet() {
 
 const SheetSlot* SheetSlots() {
     return TheSheet().slots;
-}
-
-int32_t SheetWidth() {
-    return TheSheet().width;
-}
-
-int32_t SheetHeight() {
-    return TheSheet().height;
 }
 
 const SheetSlot* FindSheetSlot(int32_t id) {

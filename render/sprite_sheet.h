@@ -13,12 +13,17 @@ struct SheetSlot {
     int32_t height;
 };
 
-enum { kSheetSpriteCount = 45 };
+// The sheet's size: the sprites' widths added up, and the tallest (the date
+// column, which is also the largest).
+enum {
+    kSheetSpriteCount = 45,
+    kSheetWidth = 803,
+    kSheetHeight = 51,
+    kSheetLargestSprite = 27 * 51, // pixels
+};
 
 // The sprites in sheet order, each to the right of the one before.
 const SheetSlot* SheetSlots();
-int32_t SheetWidth();
-int32_t SheetHeight();
 
 // The slot of a resource id; NULL for a picture that is not on the sheet.
 const SheetSlot* FindSheetSlot(int32_t id);

@@ -26,8 +26,8 @@ TEST(SpriteSheet, EverySlotHasThePicturesOwnSizeAndNoSlotOverlapsAnother) {
         EXPECT_EQ(s.width, spec->width) << s.id;
         EXPECT_EQ(s.height, spec->height) << s.id;
         EXPECT_GE(s.x, 0);
-        EXPECT_LE(s.x + s.width, SheetWidth()) << s.id;
-        EXPECT_LE(s.height, SheetHeight()) << s.id;
+        EXPECT_LE(s.x + s.width, kSheetWidth) << s.id;
+        EXPECT_LE(s.height, kSheetHeight) << s.id;
         EXPECT_EQ(FindSheetSlot(s.id), &s);
         for (int j = 0; j < i; j++) {
             const SheetSlot& o = slots[j];
