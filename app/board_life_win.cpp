@@ -9,6 +9,7 @@
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/hover_tables.h"
+#include "render/picture_load_win.h"
 #include "render/sprite_sheet_win.h"
 #include "store/log_file.h"
 #include "store/records.h"
@@ -30,9 +31,11 @@ static void CreateSurfaces(HWND window) {
     ReleaseDC(window, screen);
 }
 
+// The Backbuffer holds its screen-compatible bitmap by now: the pictures take
+// the screen's format from it.
 static void LoadPictures(HINSTANCE instance) {
     for (int i = 0; i < kPictureCount; i++) {
-        Board.Pictures[i] = LoadBitmapW(instance, MAKEINTRESOURCEW(kPictureIds[i]));
+        Board.Pictures[i] = LoadPicture(instance, kPictureIds[i], Board.Backbuffer);
     }
 }
 

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <stdint.h>
+#include <string.h>
+
+#include "render/picture_load_win.h"
 #include "res/resource.h"
 #include "tests/res/picture_table.h"
 
@@ -25,6 +29,47 @@ TEST(LinkedResources, EveryBitmapLoadsAtItsSize) {
         EXPECT_EQ(size.cy, spec.height);
         DeleteObject(bitmap);
     }
+}
+
+// The start-up loader makes of every picture what LoadBitmap makes: a bitmap
+// of the screen's depth with the same pixels, read back as 32-bit rows.
+TEST(LinkedResources, StartUpLoaderMatchesLoadBitmapPixelForPixel) {
+    HINSTANCE self = GetModuleHandleW(nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC reference = CreateCompatibleDC(screen);
+    HBITMAP screenFormat = CreateCompatibleBitmap(screen, 8, 8);
+    HGDIOBJ old = SelectObject(reference, screenFormat);
+    static uint32_t plain[250 * 100], loaded[250 * 100];
+    for (const PictureSpec& spec : kPictures) {
+        SCOPED_TRACE(spec.id);
+        HBITMAP a = LoadBitmapW(self, MAKEINTRESOURCEW(spec.id));
+        HBITMAP b = LoadPicture(self, spec.id, reference);
+        ASSERT_NE(b, nullptr);
+        BITMAP infoA = {}, infoB = {};
+        GetObjectW(a, sizeof infoA, &infoA);
+        GetObjectW(b, sizeof infoB, &infoB);
+        EXPECT_EQ(infoB.bmWidth, spec.width);
+        EXPECT_EQ(infoB.bmHeight, spec.height);
+        EXPECT_EQ(infoB.bmBitsPixel, infoA.bmBitsPixel);
+        BITMAPINFO bi = {};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = spec.width;
+        bi.bmiHeader.biHeight = -spec.height;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        ASSERT_EQ(GetDIBits(screen, a, 0, spec.height, plain, &bi, DIB_RGB_COLORS), spec.height);
+        ASSERT_EQ(GetDIBits(screen, b, 0, spec.height, loaded, &bi, DIB_RGB_COLORS), spec.height);
+        EXPECT_EQ(memcmp(plain, loaded, sizeof(uint32_t) * spec.width * spec.height), 0);
+        DeleteObject(a);
+        DeleteObject(b);
+    }
+    EXPECT_EQ(LoadPicture(self, 999, reference), nullptr);
+    EXPECT_EQ(LoadPicture(self, IDI_APP, reference), nullptr); // an icon, not a bitmap
+    SelectObject(reference, old);
+    DeleteObject(screenFormat);
+    DeleteDC(reference);
+    ReleaseDC(nullptr, screen);
 }
 
 // The board's colours survive the trip through the resource compiler.
