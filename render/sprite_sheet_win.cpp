@@ -1,16 +1,13 @@
 #include "render/sprite_sheet_win.h"
 
 #include <stdint.h>
-#include <string.h>
 
 #include "render/board_objects.h"
 #include "render/sprite_sheet.h"
 
 namespace {
 
-// The sheet's pixels while it is put together (top-down, 32 bits), and one
-// picture's on its way there.
-uint32_t SheetPixels[kSheetWidth * kSheetHeight];
+// One picture's pixels on their way to the sheet (top-down, 32 bits).
 uint32_t PicturePixels[kSheetLargestSprite];
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -34,25 +31,20 @@ void PlacePicture(const SheetSlot& s) {
     if (GetDIBits(Board.Backbuffer, picture, 0, s.height, PicturePixels, &bi, DIB_RGB_COLORS) !=
         s.height)
         return;
-    for (int y = 0; y < s.height; y++)
-        memcpy(&SheetPixels[y * kSheetWidth + s.x], &PicturePixels[y * s.width],
-               sizeof(uint32_t) * s.width);
+    SetDIBitsToDevice(Board.SpriteSurface, s.x, 0, s.width, s.height, 0, 0, 0, s.height,
+                      PicturePixels, &bi, DIB_RGB_COLORS);
 }
 
 } // namespace
 
 void ComposeSpriteSheet() {
-    memset(SheetPixels, 0, sizeof SheetPixels);
-    const SheetSlot* slots = SheetSlots();
-    for (int i = 0; i < kSheetSpriteCount; i++)
-        PlacePicture(slots[i]);
     Board.SpriteSheet = CreateCompatibleBitmap(Board.Backbuffer, kSheetWidth, kSheetHeight);
     if (Board.SpriteSheet == NULL)
         return;
-    BITMAPINFO bi = TopDown32(kSheetWidth, kSheetHeight);
-    SetDIBits(Board.Backbuffer, Board.SpriteSheet, 0, kSheetHeight, SheetPixels, &bi,
-              DIB_RGB_COLORS);
     SelectObject(Board.SpriteSurface, Board.SpriteSheet);
+    const SheetSlot* slots = SheetSlots();
+    for (int i = 0; i < kSheetSpriteCount; i++)
+        PlacePicture(slots[i]);
 }
 
 void CopySprite(int id, int x, int y, int width, int height) {
