@@ -1,5 +1,5 @@
 """End to end: a long run of the real program, watched from outside.
-10,000 full repaints, 10,000 mouse moves over the chart, 1,000 clicks on
+2 x 10,000 full repaints, 10,000 mouse moves over the chart, 1,000 clicks on
 the span buttons and 200 openings of the three dialogs (each cancelled) are
 sent to the board window by a probe; before and after each round the
 program's GDI objects, windows and memory are read. None may grow.
@@ -34,8 +34,12 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # come first: every paint sets the window's region again, and after 10,000
 # of them the window manager (openbox) spends some time catching up, while
 # Wine waits up to two seconds for it each time a dialog is hidden.
-ROUNDS = [("dialogs", 200), ("dialogs", 200), ("paint", 10000), ("move", 10000),
-          ("click", 1000)]
+# The paints come in two rounds: when the machine is busy, the window
+# system's answers to the new window shapes pile up in the program's queue
+# for a while, and the memory they took stays reserved (once, some hundreds
+# of KiB). A leak of the program's own grows in both rounds alike.
+ROUNDS = [("dialogs", 200), ("dialogs", 200), ("paint", 10000), ("paint", 10000),
+          ("move", 10000), ("click", 1000)]
 SETTINGS_OPENINGS = 67  # of every 200
 # Objects Wine makes for the dialogs once, at a moment of its choosing, and
 # keeps (18 to 78 seen, in the first round of dialogs); a few more may come
@@ -161,9 +165,12 @@ class LongRun(harness.BoardTestCase):
             before = after
         print("\nlong run (%d MB of Wine's GDI output read):\n  %s" %
               (counter.bytes >> 20, "\n  ".join(report)))
+        paint_growth = [c[4] for c in checks if " paint:" in c[0]]
         for line, gdi, allowed, windows, private_kb, memory in checks:
             self.assertLessEqual(gdi, allowed, line)
             self.assertEqual(0, windows, line)
+            if " paint:" in line:
+                private_kb = min(paint_growth)
             self.assertLess(private_kb, memory, line)
         self.assertTrue(board.running())
 
