@@ -3,8 +3,11 @@
 // drawing object, the window), and once its message loop runs a thread timer
 // takes over, paints the board again and again and writes the figures.
 //
-//   paint_timer [paints] [span] [report file]    (defaults 1000 360 paint-times.txt)
+//   paint_timer [paints] [span] [report file] [samples file]
+//                                       (defaults 1000 360 paint-times.txt, none)
 //
+// The samples file gets every whole PaintBoard in µs, one a line, in the
+// order painted, so that several runs can be pooled.
 // Besides the whole PaintBoard, its parts are timed on their own: the chart
 // (PlotWeightChart on the canvas, and its plan alone), the five chalk
 // numbers, the panel fill and the six picture copies, the window calls every
@@ -37,9 +40,10 @@ struct Options {
     int paints;
     int span;
     const char* reportPath;
+    const char* samplesPath;
 };
 
-Options Chosen = {1000, 360, "paint-times.txt"};
+Options Chosen = {1000, 360, "paint-times.txt", NULL};
 double Samples[kMaxPaints];
 
 LARGE_INTEGER Frequency;
@@ -91,6 +95,12 @@ Summary TimeWholePaints(HWND window) {
         if (i >= kWarmUpPaints)
             Samples[i - kWarmUpPaints] = t1 - t0;
         PumpMessages();
+    }
+    FILE* out = Chosen.samplesPath != NULL ? fopen(Chosen.samplesPath, "w") : NULL;
+    if (out != NULL) {
+        for (int i = 0; i < Chosen.paints; i++)
+            fprintf(out, "%.1f\n", Samples[i]);
+        fclose(out);
     }
     return Summarize(Chosen.paints);
 }
@@ -252,6 +262,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
         Chosen.span = atoi(__argv[2]);
     if (__argc > 3)
         Chosen.reportPath = __argv[3];
+    if (__argc > 4)
+        Chosen.samplesPath = __argv[4];
     if (Chosen.paints < 10 || Chosen.paints > kMaxPaints || Chosen.span < 2)
         return 2;
     QueryPerformanceFrequency(&Frequency);
