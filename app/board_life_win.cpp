@@ -47,9 +47,10 @@ static void CreateBoardFont() {
 }
 
 static void ShapeWindow(HWND window) {
-    // Only the client area shows: the dialog frame is cut away. The painter
-    // sets the same shape on every paint; it is set here as well because
-    // some systems (Wine) apply a shape set during a paint to nothing.
+    // Only the client area shows: the dialog frame is cut away. The shape is
+    // set once, here, never from a paint: a shape change with redraw asked
+    // for inside a paint can queue the next paint, and the board would
+    // repaint itself without end.
     int fx = GetSystemMetrics(SM_CXDLGFRAME);
     int fy = GetSystemMetrics(SM_CYDLGFRAME);
     HRGN shape = CreateRectRgn(fx, fy, kWindowWidth - fx, kWindowHeight - fy);

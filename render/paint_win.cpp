@@ -66,15 +66,6 @@ void DrawNumber(const ChalkNumberCall& c) {
     DrawChalkNumber(c.value, c.x, c.y, c.scale, c.mode);
 }
 
-// Only the client area shows: the dialog frame is cut away.
-void ShapeWindow(HWND window) {
-    int fx = GetSystemMetrics(SM_CXDLGFRAME);
-    int fy = GetSystemMetrics(SM_CYDLGFRAME);
-    HRGN shape = CreateRectRgn(fx, fy, 256 - fx, 106 - fy);
-    if (!SetWindowRgn(window, shape, TRUE))
-        DeleteObject(shape);
-}
-
 void PrepareCanvas(const BoardPlan& plan) {
     HBITMAP background = Picture(plan.background);
     if (!Board.PanelBrush) {
@@ -143,7 +134,6 @@ int PaintBoard(HWND window) {
     HDC dc = BeginPaint(window, &ps);
     BoardPlan plan;
     PlanBoardPaint(CurrentBoardState(), PaintedHoverX, &plan);
-    ShapeWindow(window);
     SetForegroundWindow(window);
     PrepareCanvas(plan);
     CopyPicture(plan.plusButton);

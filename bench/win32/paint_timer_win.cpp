@@ -10,8 +10,8 @@
 // order painted, so that several runs can be pooled.
 // Besides the whole PaintBoard, its parts are timed on their own: the chart
 // (PlotWeightChart on the canvas, and its plan alone), the five chalk
-// numbers, the panel fill and the six picture copies, the window calls every
-// paint makes (the window shape and bringing the window to the front) and the
+// numbers, the panel fill and the six picture copies, the window call every
+// paint makes (bringing the window to the front) and the
 // bare paint cycle that copies the canvas to the window. LoadLog is timed as well, under Wine.
 #include <windows.h>
 #include <stdio.h>
@@ -125,14 +125,10 @@ Summary TimeChartPlan() {
     return Summarize(Chosen.paints);
 }
 
-// The same two window calls PaintBoard makes on every paint.
+// The one window call PaintBoard makes on every paint.
 Summary TimeWindowCalls(HWND window) {
-    int fx = GetSystemMetrics(SM_CXDLGFRAME), fy = GetSystemMetrics(SM_CYDLGFRAME);
     for (int i = 0; i < Chosen.paints; i++) {
         double t0 = NowUs();
-        HRGN shape = CreateRectRgn(fx, fy, 256 - fx, 106 - fy);
-        if (!SetWindowRgn(window, shape, TRUE))
-            DeleteObject(shape);
         SetForegroundWindow(window);
         Samples[i] = NowUs() - t0;
         PumpMessages();
