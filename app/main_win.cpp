@@ -4,6 +4,7 @@
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
+#include "store/system_library_win.h"
 
 LayeredAttributesFn LayeredAttributesEntry = NULL;
 
@@ -24,13 +25,14 @@ static ATOM RegisterBoardClass(HINSTANCE instance) {
 
 static void FindLayeredAttributes() {
     // Looked up at run time: a system without it shows the board unkeyed.
-    HMODULE user32 = LoadLibraryW(L"user32.dll");
+    HMODULE user32 = LoadSystemLibrary(L"user32.dll");
     FARPROC entry = user32 != NULL ? GetProcAddress(user32, "SetLayeredWindowAttributes") : NULL;
     LayeredAttributesEntry =
         reinterpret_cast<LayeredAttributesFn>(reinterpret_cast<void (*)()>(entry));
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    RestrictDllSearch();
     InstallPlatformSeams();
     Board.AppIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     if (RegisterBoardClass(instance) == 0) {

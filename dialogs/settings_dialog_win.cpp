@@ -11,6 +11,7 @@
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
 #include "store/settings_file.h"
+#include "store/system_library_win.h"
 
 HWND PeriodCalendar;
 
@@ -22,7 +23,7 @@ static HMODULE CommonControls; // loaded once, kept for the process's life
 // widget a few megabytes for its whole run.
 static void RegisterCalendarClass() {
     if (CommonControls == NULL) {
-        CommonControls = LoadLibraryW(L"comctl32.dll");
+        CommonControls = LoadSystemLibrary(L"comctl32.dll");
     }
     FARPROC entry =
         CommonControls != NULL ? GetProcAddress(CommonControls, "InitCommonControlsEx") : NULL;
