@@ -318,6 +318,12 @@ def make_private_prefix(folder):
     return folder
 
 
+def wine_loader(exe):
+    """wine, or wine64 for a 64-bit exe (scripts/wine-loader decides)."""
+    return subprocess.run([os.path.join(ROOT, "scripts", "wine-loader"), exe],
+                          capture_output=True, text=True).stdout.strip()
+
+
 def wine_env(display, prefix):
     env = dict(os.environ)
     env["DISPLAY"] = display
@@ -346,7 +352,7 @@ class Board:
         env = wine_env(self.session.display, self.session.prefix)
         self.log = open(os.path.join(tempfile.gettempdir(), "wm-e2e-wine-%d.log" % os.getpid()),
                         "ab")
-        self.proc = subprocess.Popen(["wine", self.exe], cwd=self.folder, env=env,
+        self.proc = subprocess.Popen([wine_loader(self.exe), self.exe], cwd=self.folder, env=env,
                                      stdout=self.log, stderr=self.log, start_new_session=True,
                                      preexec_fn=_die_with_parent)
         if wait:
