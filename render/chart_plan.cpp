@@ -13,6 +13,35 @@ int32_t Saturate(int64_t v) {
     return (int32_t)v;
 }
 
+// Heights, weights and dates come from a file or a dialog and may be any
+// 32-bit value: the products below saturate instead of overflowing. Every
+// value an actual person gives stays far inside, where they are exact.
+int64_t Mul(int64_t a, int64_t b) {
+    int64_t r;
+    if (__builtin_mul_overflow(a, b, &r))
+        return (a < 0) != (b < 0) ? INT64_MIN : INT64_MAX;
+    return r;
+}
+int64_t Add(int64_t a, int64_t b) {
+    int64_t r;
+    if (__builtin_add_overflow(a, b, &r))
+        return b < 0 ? INT64_MIN : INT64_MAX;
+    return r;
+}
+int64_t Sub(int64_t a, int64_t b) {
+    int64_t r;
+    if (__builtin_sub_overflow(a, b, &r))
+        return b > 0 ? INT64_MIN : INT64_MAX;
+    return r;
+}
+
+// Points far off the chart are pulled in to where any drawing code can take
+// them; the visible part of their lines does not change.
+enum { kFarOff = 30000 };
+int32_t Coordinate(int64_t v) {
+    return v > kFarOff ? kFarOff : v < -kFarOff ? -kFarOff : (int32_t)v;
+}
+
 // The window of entries a call shows: first .. first + count - 1.
 struct View {
     int32_t first;
@@ -53,8 +82,8 @@ void ComputeScale(const ChartInput& in, const View& v, ChartScale* s) {
     const SettingsRecord& set = *in.settings;
     int64_t h = set.height;
     WidenByEntries(in, v, s);
-    s->underweight = h * 18 * h / 1000;
-    s->overweight = h * 25 * h / 1000;
+    s->underweight = Mul(Mul(h, 18), h) / 1000;
+    s->overweight = Mul(Mul(h, 25), h) / 1000;
     if (set.ninpu == 1) {
         for (int32_t m = 0; m < v.count; m++) {
             int64_t over = OverweightValue(set.height, GainDays(in, v.first + m));
@@ -76,11 +105,11 @@ void ComputeScale(const ChartInput& in, const View& v, ChartScale* s) {
     if (set.targetweight < s->low)
         s->low = (int64_t)set.targetweight - 5;
     if (set.limit == 1 && s->overweight > s->high)
-        s->high = s->overweight + 5;
+        s->high = Add(s->overweight, 5);
     if (set.limit2 == 1 && s->underweight < s->low)
-        s->low = s->underweight - 5;
-    s->low = s->low - 7;
-    s->range = s->high - s->low;
+        s->low = Sub(s->underweight, 5);
+    s->low = Sub(s->low, 7);
+    s->range = Sub(s->high, s->low);
 }
 
 // Builds plan strokes one point at a time.
@@ -195,19 +224,19 @@ void AddWeightLine(StrokeWriter* w, const ChartInput& in, const View& v, int32_t
 } // namespace
 
 int64_t UnderweightValue(int32_t height, int32_t gainDays) {
-    return (20 * (int64_t)gainDays + 18000) * height * height / 1000000;
+    return Mul(Mul(20 * (int64_t)gainDays + 18000, height), height) / 1000000;
 }
 
 int64_t OverweightValue(int32_t height, int32_t gainDays) {
-    return (20 * (int64_t)gainDays + 25000) * height * height / 1000000;
+    return Mul(Mul(20 * (int64_t)gainDays + 25000, height), height) / 1000000;
 }
 
 int64_t IdealGainValue(int32_t height, int32_t original, int32_t gainDays) {
-    return 20 * (int64_t)gainDays * height * height / 1000000 + original;
+    return Add(Mul(Mul(20 * (int64_t)gainDays, height), height) / 1000000, original);
 }
 
 int32_t ChartY(const ChartScale& s, int64_t value) {
-    return Saturate(80 - ((value - s.low) * 70000 / s.range) / 1000);
+    return Coordinate(80 - (Mul(Sub(value, s.low), 70000) / s.range) / 1000);
 }
 
 void FormatHoverLabel(const WeightEntry& e, char out[kHoverLabelSize]) {

@@ -52,8 +52,9 @@ enum {
     kChartPointCapacity = 4 * kLogCapacity + 4,
 };
 
-// Reference values and the scale are kept in 64 bits: a hand-edited height
-// or date must not overflow the products. Realistic inputs fit 32 bits.
+// Reference values and the scale are kept in 64 bits, and the products that
+// make them saturate: any 32-bit height, weight or date (a hand-edited file,
+// a typed height of 2,147,483,647) gives a defined, if meaningless, chart.
 struct ChartScale {
     int64_t high;
     int64_t low; // after the final margin of 7
@@ -99,5 +100,6 @@ int64_t UnderweightValue(int32_t height, int32_t gainDays);
 int64_t OverweightValue(int32_t height, int32_t gainDays);
 int64_t IdealGainValue(int32_t height, int32_t original, int32_t gainDays);
 
-// y of a value in tenths on the chart's scale.
+// y of a value in tenths on the chart's scale; values far off the chart are
+// held at +-30,000.
 int32_t ChartY(const ChartScale& scale, int64_t value);
