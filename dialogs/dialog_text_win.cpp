@@ -1,5 +1,7 @@
 #include "dialogs/dialog_text_win.h"
 
+#include "dialogs/utf8_text.h"
+
 enum { kWideTextSize = 256 };
 
 void SetItemText(HWND dialog, int id, const char* utf8) {
@@ -15,8 +17,10 @@ void GetItemText(HWND dialog, int id, int limit, char* out, int size) {
         limit = kWideTextSize;
     wide[0] = 0;
     GetDlgItemTextW(dialog, id, wide, limit);
-    if (WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, size, nullptr, nullptr) == 0)
-        out[0] = 0;
+    // What fits, cut at a character: the number conversions then see the
+    // same leading text however much was typed after it.
+    static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 text");
+    Utf16ToUtf8Prefix(reinterpret_cast<const char16_t*>(wide), out, size > 0 ? (size_t)size : 0);
 }
 
 int ItemTicked(HWND dialog, int id) {

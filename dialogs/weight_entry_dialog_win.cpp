@@ -17,17 +17,14 @@ int StepCurrentWeight(HWND, int controlId) {
     return 0;
 }
 
-// The board shows CurrentWeight while it is typed. Its painter brings the
-// board to the foreground, so the dialog takes the foreground straight back
-// or the next key would go to the (disabled) board.
+// The board shows CurrentWeight while it is typed; its painter leaves the
+// foreground and the keyboard with the dialog.
 static void RepaintBoard(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);
     if (!owner || !IsWindowVisible(dialog))
         return; // opening: the box shows the weight the board shows already
     InvalidateRect(owner, nullptr, FALSE);
     UpdateWindow(owner);
-    if (GetForegroundWindow() != dialog)
-        SetForegroundWindow(dialog);
 }
 
 // Sets the box to CurrentWeight; the box's change notice reads it back.

@@ -127,6 +127,17 @@ BoardState CurrentBoardState() {
     return s;
 }
 
+// While a dialog, message box or menu of ours is open, the board repaints
+// behind it without taking the foreground: a switch of the foreground ends
+// an input method's composition and can lose keys typed meanwhile.
+bool MayTakeForeground(HWND window) {
+    if (ModalOpen != 0)
+        return false;
+    HWND front = GetForegroundWindow();
+    return front == NULL || front == window ||
+           GetWindowThreadProcessId(front, NULL) != GetCurrentThreadId();
+}
+
 } // namespace
 
 int PaintBoard(HWND window) {
@@ -134,7 +145,8 @@ int PaintBoard(HWND window) {
     HDC dc = BeginPaint(window, &ps);
     BoardPlan plan;
     PlanBoardPaint(CurrentBoardState(), PaintedHoverX, &plan);
-    SetForegroundWindow(window);
+    if (MayTakeForeground(window))
+        SetForegroundWindow(window);
     PrepareCanvas(plan);
     CopyPicture(plan.plusButton);
     CopyPicture(plan.minusButton);
