@@ -16,8 +16,8 @@ const char kMenuErrorCaption[] = "OPEN ERROR";
 
 int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
     ModalOpen = 1;
-    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) == kIdYes) {
-        Settings.weightdatalen = 0;
+    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) == kIdYes &&
+        ResetLog(owner) == 0) {
         CurrentWeight = 0.0;
         // Scrolling belongs to the entries that are gone; a log that grows
         // again starts with its newest entries in view.

@@ -10,6 +10,7 @@
 
 static const char kLogFileName[] = "taiju.dat";
 static const char kCsvFileName[] = "taiju.csv";
+static const char kLogBackupName[] = "taiju.dat.bak";
 
 // taiju.dat is read a slice of whole records at a time, so the bytes are
 // still in the cache when they are taken apart.
@@ -32,6 +33,12 @@ int SaveLog(OwnerWindow owner, int csv) {
     int count = Settings.weightdatalen;
     if (count <= 0)
         return -1;
+    if (LogPartlyRead) {
+        // The file on disk holds records this copy lacks: writing it, or a
+        // CSV that would pass for the whole log, could lose them for good.
+        ShowStoreError(owner, kLogPartlyReadText, kOpenErrorCaption);
+        return -1;
+    }
     if (count > kLogCapacity)
         count = kLogCapacity;
     csv = csv == 1;
@@ -50,15 +57,19 @@ int SaveLog(OwnerWindow owner, int csv) {
 }
 
 // Reads up to `count` records into WeightLog; the number read (fewer when
-// the file ends early), or -1 when reading fails.
-static int ReadLogRecords(FileHandle file, int count) {
+// the file ends early). *failed is set when reading stops on an error, the
+// complete records before it being kept.
+static int ReadLogRecords(FileHandle file, int count, int* failed) {
     int loaded = 0, held = 0; // held: bytes in LogChunk not yet taken apart
+    *failed = 0;
     while (loaded < count) {
         int want = (count - loaded) * kLogRecordSize - held;
         int room = (int)sizeof LogChunk - held;
         int n = Files.readSome(file, LogChunk + held, want < room ? want : room);
-        if (n < 0)
-            return -1;
+        if (n < 0) {
+            *failed = 1;
+            break;
+        }
         if (n == 0)
             break;
         held += n;
@@ -78,17 +89,15 @@ int LoadLog() {
         count = kLogCapacity;
     int result = kReadFailed;
     FileHandle file = Files.openFile(kLogFileName, &result);
-    int loaded = file ? ReadLogRecords(file, count) : -1;
+    int failed = 0;
+    int loaded = file ? ReadLogRecords(file, count, &failed) : 0;
     if (file)
         Files.closeFile(file);
-    if (loaded < 0) {
-        // A file that is there but cannot be read is not an empty log:
-        // say so, since the next save would replace it.
-        if (result != kReadMissing)
-            ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
-        Settings.weightdatalen = 0;
-        return 0;
-    }
+    // A file that is there but cannot be read whole is not a short log: say
+    // so, and refuse every save until a later load reads it whole.
+    LogPartlyRead = failed || (!file && result != kReadMissing);
+    if (LogPartlyRead)
+        ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
     if (loaded > 0)
         CurrentWeight = WeightLog[loaded - 1].weight / 10.0; // the newest entry read
     Settings.weightdatalen = loaded;
@@ -112,4 +121,20 @@ int SaveAppendedEntry(OwnerWindow owner) {
         return -1;
     }
     return SaveSettings(owner);
+}
+
+int ResetLog(OwnerWindow owner) {
+    // The reset log is kept as taiju.dat.bak, replacing an older one, so no
+    // later load can bring it back by accident and the user can by hand.
+    int result = kReadOk;
+    FileHandle file = Files.openFile(kLogFileName, &result);
+    if (file)
+        Files.closeFile(file);
+    if (result != kReadMissing && Files.replaceFile(kLogFileName, kLogBackupName) != 0) {
+        ShowStoreError(owner, kLogOpenErrorText, kOpenErrorCaption);
+        return -1;
+    }
+    LogPartlyRead = 0;
+    Settings.weightdatalen = 0;
+    return 0;
 }

@@ -6,6 +6,9 @@ const char kSettingsOpenErrorText[] = "weighminder.iniファイルをオープ�
 const char kSettingsSizeErrorText[] =
     "weighminder.iniファイルが大きすぎるため設定を取得できませんでした。";
 const char kLogOpenErrorText[] = "体重データファイルをオープンできませんでした。";
+const char kLogPartlyReadText[] =
+    "体重データファイルを最後まで読み込めなかったため、記録を保存できません。\r\n"
+    "ファイルを使っているほかのプログラムを閉じてから、weighminderを起動し直してください。";
 
 void ShowStoreError(OwnerWindow owner, const char* text, const char* caption) {
     Platform.messageBox(owner, text, caption, kMbOk | kMbIconError);

@@ -7,5 +7,6 @@ extern const char kSizeErrorCaption[]; // "SIZE ERROR"
 extern const char kSettingsOpenErrorText[];
 extern const char kSettingsSizeErrorText[];
 extern const char kLogOpenErrorText[];
+extern const char kLogPartlyReadText[];
 
 void ShowStoreError(OwnerWindow owner, const char* text, const char* caption);

@@ -4,6 +4,7 @@
 
 WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
+int LogPartlyRead;
 double CurrentWeight;
 LocalDate StartupDate;
 CalendarDate PeriodStartDate;
@@ -15,5 +16,6 @@ void ResetRecordsToDefaults() {
     Settings.original = 500;
     Settings.height = 150;
     memset(WeightLog, 0, sizeof WeightLog);
+    LogPartlyRead = 0;
     CurrentWeight = 0.0;
 }

@@ -43,6 +43,9 @@ struct CalendarDate {
 extern WeightEntry WeightLog[kLogCapacity];
 extern SettingsRecord Settings; // Settings.weightdatalen is the log's count
 extern double CurrentWeight;    // kilograms
+// Set when taiju.dat could not be read whole: the log in memory may be
+// shorter than the file, and no save may replace it (see LoadLog).
+extern int LogPartlyRead;
 extern LocalDate StartupDate;
 extern CalendarDate PeriodStartDate;
 extern CalendarDate PendingPeriodDate;
