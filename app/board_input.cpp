@@ -5,6 +5,7 @@
 #include "app/hot_zones.h"
 #include "app/interaction.h"
 #include "render/hover_tables.h"
+#include "store/platform.h"
 #include "store/records.h"
 
 BoardPoint BoardPointFromParam(uint32_t lParam) {
@@ -165,4 +166,9 @@ TrayEffect TrayIconClicked(uint32_t mouseMessage) {
         effect.showMenu = 1;
     }
     return effect;
+}
+
+int DateColumnStale() {
+    LocalDate today = Platform.localDate();
+    return today.year * 10000 + today.month * 100 + today.day != PaintedDay;
 }

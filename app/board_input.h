@@ -58,6 +58,10 @@ int FinishClick();
 // the board must be repainted (without erasing); 0 for any other key.
 int StepReadout(uint32_t key);
 
+// 1 when the board shows another date than today's (a board left running
+// past midnight, a clock set, a resume from sleep): it is to be repainted.
+int DateColumnStale();
+
 struct TrayEffect {
     int bringToFront; // bring the board to the front and repaint it
     int showMenu;     // open the popup menu

@@ -87,6 +87,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     }
     PlaceWindow(window);
     ShapeWindow(window);
+    SetTimer(window, kClockTimerId, kClockTimerMs, NULL);
     srand(static_cast<unsigned>(time(NULL)));
     FaceIndex = rand() % 6;
     return 0;
@@ -135,6 +136,7 @@ int ShutdownBoard(HWND window) {
         Settings.winY = rect.top + GetSystemMetrics(SM_CYDLGFRAME);
     }
     SaveSettings(window);
+    KillTimer(window, kClockTimerId);
     FreeDrawingObjects();
     RemoveTrayIcon(window, kTrayIconId);
     PostQuitMessage(0);

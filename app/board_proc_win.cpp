@@ -75,6 +75,13 @@ static void OnTrayIcon(HWND window, LPARAM mouseMessage) {
     PostMessageW(TrayIconData.hWnd, WM_NULL, 0, 0);
 }
 
+// The date column follows the clock: checked every minute, and at once
+// when the clock is set or the system wakes from sleep.
+static void OnClockMayHaveMoved(HWND window) {
+    if (DateColumnStale())
+        RepaintBoard(window, FALSE);
+}
+
 static void OnTaskbarCreated(HWND window) {
     // The taskbar was created anew (Explorer restarted), so the icon is gone.
     AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
@@ -111,6 +118,11 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case WM_USER:
         OnTrayIcon(window, lParam);
+        break;
+    case WM_TIMER:
+    case WM_TIMECHANGE:
+    case WM_POWERBROADCAST:
+        OnClockMayHaveMoved(window);
         break;
     default:
         if (TaskbarCreatedMsg != 0 && message == TaskbarCreatedMsg) {

@@ -6,6 +6,7 @@ int32_t ChartSpan = 7;
 int32_t ScrollBack = 0;
 int32_t HoverX = 0;
 int32_t PaintedHoverX = 0;
+int32_t PaintedDay = 0;
 int32_t HoverActive = 0;
 int32_t DragCountdown = 0;
 int32_t HandCursorShown = 0;
@@ -17,6 +18,7 @@ void ResetInteractionState() {
     ScrollBack = 0;
     HoverX = 0;
     PaintedHoverX = 0;
+    PaintedDay = 0;
     HoverActive = 0;
     DragCountdown = 0;
     HandCursorShown = 0;

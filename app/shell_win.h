@@ -4,6 +4,8 @@
 #include <windows.h>
 
 enum { kTrayIconId = 101, kTrayTipSize = 20 };
+// The timer that looks at the clock for the date column, once a minute.
+enum { kClockTimerId = 1, kClockTimerMs = 60 * 1000 };
 
 typedef BOOL(WINAPI* LayeredAttributesFn)(HWND, COLORREF, BYTE, DWORD);
 

@@ -80,7 +80,7 @@ static INT_PTR AcceptWeight(HWND dialog) {
     if (verdict != kWeightAccepted)
         return RefuseWeight(dialog, verdict);
     int count = Settings.weightdatalen;
-    if (AppendWeightEntry(EntryDate(StartupDate), KgToTenths(CurrentWeight)) != 0)
+    if (AppendWeightEntry(NewEntryDate(), KgToTenths(CurrentWeight)) != 0)
         return RefuseWeight(dialog, kWeightNotStorable);
     SaveAppendedEntry(dialog);
     if (Settings.weightdatalen == count) {

@@ -1,5 +1,7 @@
 #include "dialogs/weight_input.h"
 
+#include "store/platform.h"
+
 #include <stdio.h>
 #include <string.h>
 
@@ -56,6 +58,10 @@ const char* WeightVerdictMessage(WeightVerdict verdict) {
 
 int EntryDate(const LocalDate& date) {
     return MakeDate(date.year, date.month, date.day);
+}
+
+int NewEntryDate() {
+    return EntryDate(Platform.localDate());
 }
 
 double NewestLoggedWeight() {

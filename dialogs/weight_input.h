@@ -37,7 +37,10 @@ WeightVerdict CheckWeightEntry(double kg, int count);
 const char* WeightVerdictMessage(WeightVerdict verdict);
 extern const char kWeightEntryErrorCaption[];
 
-// The date new entries carry: the settings load's date as yyyymmdd.
+// A date as yyyymmdd.
 int EntryDate(const LocalDate& date);
+// The date a new entry carries: today's, read from the clock as OK is
+// pressed, so a board left running past midnight dates it right.
+int NewEntryDate();
 // What Cancel puts back: the newest entry's weight, 0.0 for an empty log.
 double NewestLoggedWeight();

@@ -9,6 +9,7 @@
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
 #include "render/sprite_sheet_win.h"
+#include "store/platform.h"
 
 namespace {
 
@@ -117,7 +118,8 @@ BoardState CurrentBoardState() {
     s.log = WeightLog;
     s.logCount = Settings.weightdatalen;
     s.height = Settings.height;
-    s.today = StartupDate;
+    s.today = Platform.localDate();
+    PaintedDay = s.today.year * 10000 + s.today.month * 100 + s.today.day;
     s.faceIndex = FaceIndex;
     s.hoverActive = HoverActive;
     s.hoverX = HoverX;
