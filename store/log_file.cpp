@@ -96,6 +96,7 @@ int LoadLog() {
     // A file that is there but cannot be read whole is not a short log: say
     // so, and refuse every save until a later load reads it whole.
     LogPartlyRead = failed || (!file && result != kReadMissing);
+    LogCountOnDisk = count;
     if (LogPartlyRead)
         ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
     if (loaded > 0)

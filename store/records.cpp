@@ -5,6 +5,7 @@
 WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
 int LogPartlyRead;
+int32_t LogCountOnDisk;
 double CurrentWeight;
 LocalDate StartupDate;
 CalendarDate PeriodStartDate;
@@ -17,5 +18,6 @@ void ResetRecordsToDefaults() {
     Settings.height = 150;
     memset(WeightLog, 0, sizeof WeightLog);
     LogPartlyRead = 0;
+    LogCountOnDisk = 0;
     CurrentWeight = 0.0;
 }

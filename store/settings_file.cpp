@@ -13,7 +13,12 @@ static char SettingsText[kSettingsBufferSize + 1];
 static SaveStream SettingsSave;
 
 int SaveSettings(OwnerWindow owner) {
-    int length = FormatSettingsText(SettingsText, sizeof SettingsText, &Settings, &PeriodStartDate);
+    // A log read only in part keeps the count it had on disk: a shorter one
+    // would hide the records that could not be read from every later load.
+    SettingsRecord stored = Settings;
+    if (LogPartlyRead)
+        stored.weightdatalen = LogCountOnDisk;
+    int length = FormatSettingsText(SettingsText, sizeof SettingsText, &stored, &PeriodStartDate);
     if (length < 0 || SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0) {
         ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
         return -1;

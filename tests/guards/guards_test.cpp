@@ -18,6 +18,7 @@
 #include "store/log_file.h"
 #include "store/platform.h"
 #include "store/records.h"
+#include "store/settings_file.h"
 
 namespace {
 
@@ -99,6 +100,8 @@ TEST_F(Guards, ALogThatCannotBeOpenedIsNeverReplacedUntilReset) {
     EXPECT_EQ(SaveLog(nullptr, 1), -1);        // no CSV that looks whole
     EXPECT_EQ(Slurp("taiju.dat"), kFiveRecords);
     EXPECT_FALSE(access("taiju.csv", F_OK) == 0);
+    SaveSettings(nullptr); // at exit: the count on disk stays
+    EXPECT_NE(Slurp("weighminder.ini").find("\r\nweightdatalen=5\r\n"), std::string::npos);
 
     FailOpensOf = 0; // reset still works: the log goes to taiju.dat.bak
     Put("taiju.dat.bak", "an older backup");

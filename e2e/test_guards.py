@@ -1,0 +1,129 @@
+"""Guards on the real program: DLLs only from the system folder, a log held
+open by another program is never replaced, typing keeps the keyboard, the
+window's style, shape and tray icon, the settings dialog's greyed boxes, and
+an idle board that does not repaint itself."""
+
+import os
+import subprocess
+import time
+
+import harness
+from harness import BoardCase, settings_text, log_text, today
+
+FOLDER = os.path.dirname(harness.EXE)
+PROBE = os.environ.get("WM_GUARD_PROBE", FOLDER + "/e2e/wm_probe.exe")
+MARKER = os.environ.get("WM_MARKER_DLL", FOLDER + "/e2e/wm_marker.dll")
+LOG = log_text([(20261201 + i, 600 - i) for i in range(5)])
+INI = settings_text(winX=300, winY=200, weightdatalen=5)
+
+
+class Guards(BoardCase):
+    def wine(self, *args, env=None, **kw):
+        loader = subprocess.run([harness.ROOT + "/scripts/wine-loader", PROBE],
+                                stdout=subprocess.PIPE, text=True).stdout.strip()
+        return subprocess.Popen([loader, PROBE] + [str(a) for a in args], cwd=self.folder,
+                                env=env or self.env, stdout=subprocess.PIPE, text=True, **kw)
+
+    def probe(self, *args):
+        return self.wine(*args).communicate(timeout=60)[0].strip()
+
+    def test_no_dll_is_taken_from_the_programs_folder(self):
+        names = ["comctl32", "uxtheme", "imm32", "version"]
+        for name in names:
+            with open(MARKER, "rb") as f, open(self.path(name + ".dll"), "wb") as out:
+                out.write(f.read())
+        overrides = ";".join(n + "=n,b" for n in names)
+        self.start(INI, LOG, env=dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;" + overrides))
+        self.menu(2)  # 設定: the calendar loads the common controls
+        self.dialog("設定")
+        self.key("Escape")
+        self.closed("設定")
+        self.menu(7)
+        self.assertEqual(self.exit_code(), 0)
+        self.assertEqual([f for f in os.listdir(self.folder) if f.startswith("loaded-")], [])
+
+    def test_a_log_held_open_elsewhere_is_kept_whole(self):
+        for name, data in (("weighminder.ini", INI), ("taiju.dat", LOG)):
+            with open(self.path(name), "wb") as f:
+                f.write(data)
+        hold = self.wine("hold", "taiju.dat", 25)
+        self.assertEqual(hold.stdout.readline().strip(), "held")
+        self.start(wait=False)
+        self.dialog("OPEN ERROR", 30)
+        self.key("Return")
+        self.wait_board()
+        self.menu(1)
+        self.dialog("体重入力")
+        self.type("55.5")
+        self.key("Return")  # refused: the dialog stays, with the weight in it
+        self.dialog("OPEN ERROR")
+        self.key("Return")
+        self.dialog("体重入力")
+        self.key("Escape")
+        self.menu(7)
+        hold.wait()
+        self.assertEqual(self.read("taiju.dat"), LOG)
+        self.assertIn(b"weightdatalen=5\r\n", self.read("weighminder.ini"))
+
+    def test_fifty_keys_typed_in_weight_entry_all_arrive_and_keep_the_focus(self):
+        self.start(INI, LOG)
+        self.menu(1)
+        dialog = self.dialog("体重入力")
+        for _ in range(5):  # the board repaints on every key
+            self.xdo("key", "--delay", "40", *["9", "BackSpace"] * 5)
+            self.assertEqual(self.xdo("getwindowfocus").strip(), str(dialog))
+        self.type("52.3")
+        self.key("Return")
+        self.closed("体重入力")
+        self.assertTrue(self.read("taiju.dat").endswith(
+            b"00006,%04d/%02d/%02d,0523\r\n" % (today() // 10000, today() // 100 % 100, today() % 100)))
+
+    def test_topmost_setting_gives_the_topmost_style(self):
+        for topmost, flag in ((0, 8), (1, 0)):
+            self.start(settings_text(winX=300, winY=200, topmost=topmost))
+            self.assertEqual(int(self.probe("style"), 16) & 8, flag)  # WS_EX_TOPMOST
+            self.stop()
+
+    def test_tray_icon_comes_back_for_a_new_taskbar(self):
+        self.start(INI, LOG)
+        self.assertEqual(self.probe("tray"), "1")
+        self.probe("untray")
+        self.assertEqual(self.probe("tray"), "0")
+        self.probe("taskbar")
+        wait_for = time.monotonic() + 10
+        while self.probe("tray") != "1" and time.monotonic() < wait_for:
+            time.sleep(0.2)
+        self.assertEqual(self.probe("tray"), "1")
+
+    def test_greyed_boxes_of_the_settings_dialog(self):
+        self.start(settings_text(winX=300, winY=200, ninpu=1, risou=0))
+        self.menu(2)
+        self.dialog("設定")
+        pregnancy, ideal, original = 1017, 1023, 1024
+        self.assertEqual(self.probe("item", pregnancy), "0 1")  # greyed, ticked
+        self.assertEqual(self.probe("item", original), "0 0")
+        self.assertEqual(self.probe("item", ideal, "click"), "1 1")
+        self.assertEqual(self.probe("item", original), "1 0")
+        self.dialog("設定")
+        self.key("Return")
+        self.closed("設定")
+        ini = self.read("weighminder.ini")
+        self.assertIn(b"\r\nninpu=1\r\nrisou=1\r\n", ini)
+
+    def test_an_idle_board_keeps_its_shape_and_does_not_paint_itself(self):
+        env = dict(self.env, WINEDEBUG="+msg")
+        log = open(self.path("trace.txt"), "wb")
+        self.start(INI, LOG, env=env, stderr=log)
+        self.probe("paint", 100)
+        frame = self.shot()
+        ox, oy = self.origin()
+        self.assertEqual(frame.screen(ox - 2, oy + 50), frame.screen(ox - 30, oy + 50))
+        time.sleep(1)
+        painted = lambda: open(self.path("trace.txt"), errors="replace").read().count("(WM_PAINT)")
+        before = painted()
+        time.sleep(5)
+        self.assertLessEqual(painted() - before, 1)
+
+
+if __name__ == "__main__":
+    harness.main()
