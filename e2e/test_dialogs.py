@@ -1,266 +1,107 @@
-"""End to end: the weight entry dialog, and the helpers the other dialog
-tests share (dialog geometry, the popup menu, the two files)."""
+"""The popup menu's commands and the three dialogs with OK and with Cancel,
+checked against files written by hand from their format, and the board."""
 
 import os
 import re
-import subprocess
 import time
-import unittest
 
 import harness
+from harness import ORANGE, WEIGHT_ZONE, YELLOW, log_text, settings_text
+from test_board import chart_y
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-WEIGHT_ZONE = (175, 22)  # inside the big read-out, board x 131..219, y 6..39
-UP_ARROW = (60, 10)      # run-time buttons, dialog client pixels 51..70
-DOWN_ARROW = (60, 30)
-MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT, MENU_EXIT = 1, 2, 3, 4, 7
-
-
-# ---------------------------------------------------------------- helpers
-
-
-# The dialogs ask for "ＭＳ Ｐゴシック". Wine has no font of that name and
-# would fall back to one with other metrics, clipping the Japanese labels;
-# IPA P Gothic is made to the same metrics.
-FONT_REPLACEMENTS = """
-[Software\\\\Wine\\\\Fonts\\\\Replacements] 1700000000
-"MS PGothic"="IPAPGothic"
-"\\xff2d\\xff33 \\xff30\\x30b4\\x30b7\\x30c3\\x30af"="IPAPGothic"
-"""
+# Rows of the calendar's selected day: runs of its blue, 20 to 45 pixels long.
+DAY = re.compile(rb"(?<!\x32\x96\xfa)(?:\x32\x96\xfa){20,45}(?!\x32\x96\xfa)")
+# (opened by the weight zone or a menu row, typed, closed with, tenths logged)
+WEIGHINGS = [(WEIGHT_ZONE, "65.37", "Return", 653), (1, "70", "Escape", None),
+             (WEIGHT_ZONE, "123.45", "Return", 1234)]  # of which five characters are read
+THREE = [(20100501, 523), (20100502, 530), (20100503, 615)]
 
 
-class DialogTestCase(harness.BoardTestCase):
-    """Dialog tests: their Wine prefix names a font for the dialogs' face,
-    and openbox's title bars hold the caption and a close box only, so the
-    short captions stay readable in screenshots."""
-
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        prefix = getattr(cls.session, "prefix", None)
-        if prefix:
-            user_reg = os.path.join(prefix, "user.reg")
-            with open(user_reg, encoding="utf-8", errors="replace") as f:
-                known = "Fonts\\\\Replacements]" in f.read()
-            if not known:
-                with open(user_reg, "a", encoding="utf-8") as f:
-                    f.write(FONT_REPLACEMENTS)
-        config = getattr(cls.session, "wm_config", None)
-        if config:
-            with open(config, encoding="utf-8") as f:
-                rc = f.read()
-            rc = rc.replace("</openbox_config>",
-                            "  <theme><titleLayout>LC</titleLayout></theme>\n</openbox_config>")
-            with open(config, "w", encoding="utf-8") as f:
-                f.write(rc)
-            subprocess.run(["openbox", "--reconfigure"],
-                           env=dict(os.environ, DISPLAY=cls.session.display), timeout=30,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            time.sleep(0.3)
-
-    # --- dialogs
-
-    def window_info(self, wid):
-        env = dict(os.environ, DISPLAY=self.session.display)
-        out = subprocess.run(["xwininfo", "-id", str(wid)], env=env, stdout=subprocess.PIPE,
-                             stderr=subprocess.DEVNULL, timeout=30).stdout.decode()
-        field = lambda name: int(re.search(name + r":\s+(-?\d+)", out).group(1))
-        return {"x": field("Absolute upper-left X"), "y": field("Absolute upper-left Y"),
-                "dx": field("Relative upper-left X"), "dy": field("Relative upper-left Y"),
-                "w": field("Width"), "h": field("Height")}
-
-    def client_origin(self, wid):
-        """Screen position of the dialog's client point (0, 0), once the
-        window manager has framed and placed the dialog."""
-        seen = []
-
-        def settled():
-            info = self.window_info(wid)
-            seen.append(info)
-            return info["dy"] > 0 and len(seen) > 1 and seen[-2] == info
-
-        harness.wait_until(settled, 10, 0.2, "dialog placed")
-        return seen[-1]["x"], seen[-1]["y"]
-
-    def wait_focus(self, wid):
-        """Waits until the dialog has the keyboard, asking for it if need be."""
-
-        def focused():
-            if self.session.xdo("getwindowfocus", check=False).strip() == str(wid):
-                return True
-            self.session.xdo("windowactivate", wid, check=False)
-            return False
-
-        harness.wait_until(focused, 10, 0.3, "dialog focus")
-        time.sleep(0.2)
-
-    def click_dialog(self, wid, x, y):
-        ox, oy = self.client_origin(wid)
-        self.session.xdo("mousemove", "--sync", ox + x, oy + y)
-        time.sleep(0.1)
-        self.session.xdo("click", 1)
-        time.sleep(0.3)
-
-    def open_dialog(self, board, title):
-        wid = board.wait_dialog(title)
-        self.client_origin(wid)
-        self.wait_focus(wid)
-        return wid
-
-    def open_from_menu(self, board, item, title):
-        self.choose_menu_item(board, item)
-        return self.open_dialog(board, title)
-
-    def choose_menu_item(self, board, item):
-        """Clicks a popup-menu command by its position (1 = 体重入力): the
-        menu opens upward from the pointer, seven rows of equal height."""
-        x, y = 60, 40
-        board.click(x, y, button=3)
-        sx, sy = board.to_screen(x, y)
-        shot = board.wait_pixels(lambda s: s.pixel(sx + 2, sy - 3) == harness.WHITE,
-                                 what="popup menu")
-        top = sy - 3
-        while shot.pixel(sx + 2, top - 1) == harness.WHITE:
-            top -= 1
-        row = (sy - 1 - top) / 7.0
-        self.session.xdo("mousemove", "--sync", sx + 30, int(top + (item - 0.5) * row))
-        time.sleep(0.2)
-        self.session.xdo("click", 1)
-
-    def keep_dialog_picture(self, board, wid, name):
-        """With WM_DOC_SHOTS set, saves the dialog and its title bar there."""
-        target = os.environ.get("WM_DOC_SHOTS")
-        if not target:
-            return
-        info = self.window_info(wid)
-        shot = board.screenshot()
-        x, y = info["x"] - info["dx"], info["y"] - info["dy"]
-        w, h = info["w"] + 2 * info["dx"], info["h"] + info["dy"] + info["dx"]
-        subprocess.run([harness.CONVERT, shot.png_path, "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                        "+repage", os.path.join(target, name)], check=True, timeout=30)
-
-    # --- files
-
-    def ini_values(self, board):
-        text = board.read("weighminder.ini").decode("ascii")
-        return dict(line.split("=", 1) for line in text.split("\r\n") if "=" in line)
+def settings(**changes):
+    return settings_text(**dict(dict(winX=100, winY=100, weightdatalen=3, startdate=20100508), **changes))
 
 
-def weight_readout(shot):
-    """The pixels of the board's big weight read-out."""
-    return shot.board_region(131, 6, 220, 40)
+class Dialogs(harness.BoardCase):
+    def setUp(self):
+        super().setUp()
+        self.start(settings(), log_text(THREE))
 
+    def assert_files(self, ini, entries):
+        self.assertEqual((self.read("weighminder.ini"), self.read("taiju.dat")), (ini, log_text(entries)))
 
-# ---------------------------------------------------------------- weight entry
+    def big_weight(self):
+        shot = self.shot()
+        return [shot.at(x, y) for y in range(6, 40) for x in range(131, 220)]
 
+    def test_weight_entry_ok_appends_for_today_and_cancel_keeps_all(self):
+        log = list(THREE)
+        for opened_by, typed, key, tenths in WEIGHINGS:
+            time.sleep(0.5)
+            before = self.big_weight()
+            self.click(*opened_by) if opened_by == WEIGHT_ZONE else self.menu(opened_by)
+            self.dialog("体重入力")
+            self.type(typed)  # the board shows the weight being typed, before any OK
+            harness.wait_until(lambda: self.big_weight() != before, what="the board following the typing")
+            self.closed("体重入力", key)
+            log += [(harness.today(), tenths)] if tenths else []
+            harness.wait_until(lambda: tenths or self.big_weight() == before, what="the logged weight back")
+            self.assert_files(settings(weightdatalen=len(log)), log)
 
-class WeightEntry(DialogTestCase):
+    def test_settings_ok_stores_the_values_and_the_picked_day_cancel_nothing(self):
+        for key, target, saved in [("Escape", 500, settings()),
+                                   ("Return", 555, settings(topmost=1, targetweight=555, height=170,
+                                                            startdate=20100515))]:
+            self.menu(2)
+            self.dialog("設定", "Tab", "Tab", "space", "Tab")  # from OK: Cancel, the on-top box, the target
+            self.type("55.55")
+            self.key("Tab")
+            self.type("170")
+            # The calendar's selected day (8 May), a blue box: click the one below it.
+            box = [(m.start() // 3, m.end() // 3) for m in re.finditer(DAY, self.shot().raw)]
+            top, bottom = box[0][0] // harness.W, box[-1][0] // harness.W
+            self.click((box[0][0] + box[0][1]) // 2 % harness.W, (top + bottom) // 2 + bottom - top + 1,
+                       screen=True)
+            self.closed("設定", key)
+            self.assertEqual(self.read("weighminder.ini"), saved)
+            y = chart_y([523, 530, 615], target, target)
+            harness.wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
 
-    def start(self, entries):
-        ini = harness.settings_text(weightdatalen=len(entries), winX=100, winY=100)
-        return self.start_board(ini=ini, dat=harness.log_text(entries) if entries else None)
+    def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
+        for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
+            self.menu(4)
+            # From OK: No., (next is greyed), previous; then year, month, day, weight.
+            self.dialog("データ修正", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "Tab")
+            self.type("58.5")
+            self.key("shift+Tab", "shift+Tab", "shift+Tab")
+            self.type("2011")
+            self.closed("データ修正", key)
+            self.assert_files(settings(), log)
 
-    def open_entry(self, board):
-        board.click(*WEIGHT_ZONE)
-        return self.open_dialog(board, "体重入力")
+    def test_reset_no_keeps_the_log_and_yes_empties_it_for_good(self):
+        for keys, count in [(("Tab", "Return"), 3), (("Return",), 0)]:
+            self.menu(5)
+            self.dialog("確認", *keys)  # いいえ, or はい, the default
+            if count == 0:
+                self.dialog("完了", "Return")
+            self.closed("(確認|完了)")
+            self.assert_files(settings(weightdatalen=count), THREE)  # the log file is left
+            self.assertEqual(bool(self.shot().find(YELLOW, 0, 5, 130, 72)), count > 0)
+        self.stop()
+        self.start()
+        self.assertFalse(self.shot().find(YELLOW, 0, 5, 130, 72))
 
-    def test_typed_weight_is_logged_for_today_and_the_board_follows_the_typing(self):
-        board = self.start([(20100501, 523)])
-        before = weight_readout(board.screenshot())
-        wid = self.open_entry(board)
-        self.keep_dialog_picture(board, wid, "dialog-weight.png")
-        board.type_text("65.37")
-        # The board repaints with the value being typed, before any OK.
-        board.wait_pixels(lambda shot: weight_readout(shot) != before, what="board follows")
-        board.key("Return")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(harness.log_text([(20100501, 523), (harness.today_yyyymmdd(), 653)]),
-                         board.read("taiju.dat"))
-        self.assertEqual("2", self.ini_values(board)["weightdatalen"])
+    def test_csv_command_writes_taiju_csv(self):
+        self.menu(3)
+        csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
+        harness.wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
 
-    def test_arrows_step_a_tenth_without_drift(self):
-        board = self.start([(20100501, 653)])
-        wid = self.open_entry(board)
-        for _ in range(3):
-            self.click_dialog(wid, *UP_ARROW)
-        self.click_dialog(wid, *DOWN_ARROW)
-        # The focus is back in the box: Enter is OK.
-        board.key("Return")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(harness.log_text([(20100501, 653), (harness.today_yyyymmdd(), 655)]),
-                         board.read("taiju.dat"))
-
-    def test_down_from_an_empty_log_logs_minus_a_tenth(self):
-        board = self.start([])
-        wid = self.open_entry(board)
-        self.click_dialog(wid, *DOWN_ARROW)
-        board.key("Return")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(harness.log_text([(harness.today_yyyymmdd(), -1)]),
-                         board.read("taiju.dat"))
-        self.assertEqual("1", self.ini_values(board)["weightdatalen"])
-
-    def test_cancel_leaves_the_files_and_puts_the_logged_weight_back(self):
-        board = self.start([(20100501, 523), (20100502, 611)])
-        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
-        before = weight_readout(board.screenshot())
-        self.open_entry(board)
-        board.type_text("70")
-        board.wait_pixels(lambda shot: weight_readout(shot) != before, what="board follows")
-        board.key("Escape")
-        board.wait_dialog_closed("体重入力")
-        board.wait_pixels(lambda shot: weight_readout(shot) == before, what="old weight back")
-        self.assertEqual(ini, board.read("weighminder.ini"))
-        self.assertEqual(dat, board.read("taiju.dat"))
-
-    def test_a_weight_a_record_cannot_hold_is_refused_and_the_dialog_stays(self):
-        board = self.start([(20100501, 523)])
-        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
-        self.open_entry(board)
-        board.type_text("1000")
-        board.key("Return")
-        board.wait_dialog("入力エラー")
-        board.key("Return")
-        board.wait_dialog_closed("入力エラー")
-        self.assertTrue(board.dialog_open("体重入力"))
-        self.assertEqual(ini, board.read("weighminder.ini"))
-        self.assertEqual(dat, board.read("taiju.dat"))
-        # The box's text is selected again: typing replaces it.
-        board.type_text("99.5")
-        board.key("Return")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(harness.log_text([(20100501, 523), (harness.today_yyyymmdd(), 995)]),
-                         board.read("taiju.dat"))
-
-    def test_an_entry_the_log_file_cannot_take_stays_in_the_open_dialog(self):
-        board = self.start([])
-        os.mkdir(board.path("taiju.dat"))  # the log file cannot be written now
-        ini = board.read("weighminder.ini")
-        self.open_entry(board)
-        board.type_text("60")
-        board.key("Return")
-        board.wait_dialog("OPEN ERROR")
-        board.key("Return")
-        board.wait_dialog_closed("OPEN ERROR")
-        self.assertTrue(board.dialog_open("体重入力"))
-        board.key("Escape")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(ini, board.read("weighminder.ini"))
-
-    def test_a_full_log_takes_no_more_entries(self):
-        entries = [(20100101, 500 + i % 100) for i in range(65536)]
-        board = self.start(entries)
-        ini, dat = board.read("weighminder.ini"), board.read("taiju.dat")
-        self.open_entry(board)
-        board.type_text("60")
-        board.key("Return")
-        board.wait_dialog("入力エラー")
-        board.key("Return")
-        board.key("Escape")
-        board.wait_dialog_closed("体重入力")
-        self.assertEqual(ini, board.read("weighminder.ini"))
-        self.assertEqual(dat, board.read("taiju.dat"))
+    def test_version_dialog_closes_with_ok_only(self):
+        self.menu(6)
+        self.dialog("バージョン", "Escape")
+        time.sleep(0.5)
+        self.assertTrue(self.windows("バージョン"))
+        self.closed("バージョン", "Return")
 
 
 if __name__ == "__main__":
-    harness.main()
+    harness.unittest.main(verbosity=2)

@@ -1,0 +1,102 @@
+"""The board: start and the ways out, dragging, the chart at each span, the
+read-out with the arrow keys. Expected points come from the chart's scaling
+rules worked by hand: y from the weights in view, x from the span."""
+
+import os
+
+import harness
+from harness import EXIT_ZONE, ORANGE, PINK, YELLOW, settings_text
+
+# Three entries, then the seven of the worked example: its points at span 7.
+LOG = [(20100501 + i, w) for i, w in enumerate([560, 540, 530, 523, 521, 524, 518, 515, 517, 512])]
+MARKER = {7: 8, 30: 6, 90: 4, 360: 4}  # the dot's width at each span
+
+
+def chart_y(view, w, target=500):
+    high, low = max(view) + 5, min(view) - 5  # margins, widened to hold the target, then 7 below
+    high, low = (target + 5 if target > high else high), (target - 5 if target < low else low) - 7
+    return 80 - (w - low) * 70000 // (high - low) // 1000
+
+
+def chart_x(span, m):
+    return 115000 // (span - 1) * m // 1000 + 5
+
+
+class Board(harness.BoardCase):
+    def test_first_start_writes_the_defaults_and_a_drag_moves_the_board_for_good(self):
+        self.start()
+        self.assertEqual(self.read("weighminder.ini"), settings_text())
+        self.assertFalse(os.path.exists(self.path("taiju.dat")))
+        shot = self.shot()  # at the top left, green, its corners see-through to the black root
+        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((0, 0), (0, 64, 0), (0, 0, 0)))
+        # Press on the bare board and move. Wine passes moves to the window
+        # only while the pointer is over it, until the third has begun the drag.
+        moves = [a for dx, dy in [(3, -2)] * 3 + [(20, 12)] * 5 for a in ("mousemove_relative", "--", dx, dy,
+                                                                          "sleep", "0.1")]
+        self.xdo("mousemove", 100, 90, "sleep", "0.2", "mousedown", 1, "sleep", "0.1", *moves, "mouseup", 1,
+                 "sleep", "0.5")
+        moved = self.origin()
+        self.assertNotEqual(moved, (0, 0))
+        self.click(*EXIT_ZONE)
+        self.assertEqual(self.proc.wait(15), 0)
+        self.assertEqual(self.read("weighminder.ini"), settings_text(winX=moved[0], winY=moved[1]))
+        self.start()
+        self.assertEqual(self.origin(), moved)
+
+    def test_each_way_out_saves_the_settings_with_the_position(self):
+        for way_out in (lambda: self.click(*EXIT_ZONE), lambda: self.menu(7), lambda: self.key("alt+F4")):
+            self.start(b"winX=150\r\nwinY=160\r\nheight=170\r\nstartdate=20100508\r\n")
+            self.assertEqual(self.origin(), (150, 160))
+            way_out()
+            self.assertEqual(self.proc.wait(15), 0)
+            self.assertEqual(self.read("weighminder.ini"),
+                             settings_text(winX=150, winY=160, height=170, startdate=20100508))
+
+    def test_chart_at_each_span_of_the_plus_and_minus_buttons(self):
+        self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
+        minus, plus = (40, 85), (80, 85)
+        for button, span in [(None, 7), (minus, 30), (minus, 90), (minus, 360), (minus, 360),
+                             (plus, 90), (plus, 30), (plus, 7), (plus, 7)]:
+            if button:
+                self.click(*button)
+            shot, view = self.shot(), [w for _, w in LOG[-span:]]
+            points = [(chart_x(span, m), chart_y(view, w)) for m, w in enumerate(view)]
+            (xn, yn), target = points[-1], chart_y(view, 500)
+            bare = [(x, y) for x, y in points[:-1] if abs(x - xn) > 4 or abs(y - yn) > 4]
+            self.assertEqual({shot.at(x, y) for x, y in bare}, {YELLOW}, span)  # the line's points
+            dot = [x for x, _ in shot.find(PINK, 0, yn, 130, yn + 1)]
+            self.assertEqual(len(dot), MARKER[span], span)
+            self.assertTrue(min(dot) <= xn <= max(dot), (span, dot))
+            self.assertLessEqual(max(x for x, _ in shot.find(YELLOW, 0, 5, 130, 72)), xn + 2)
+            # The target line spans x = 5 ... 119 whatever the span.
+            self.assertEqual([shot.at(x, target) for x in (3, 5, 60, 118, 122)],
+                             [(0, 64, 0), ORANGE, ORANGE, ORANGE, (0, 64, 0)], span)
+
+    def test_read_out_follows_the_click_and_the_arrow_keys_scrolling_at_the_ends(self):
+        self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
+        self.assertFalse(self.read_out(self.shot()))
+        # (key, first entry in view, entry read out): Right stops at the newest
+        # entry, Left at the left edge shows older ones until the oldest.
+        steps = ([("click", 3, 4)] + [("Right", 3, e) for e in (5, 6, 7, 8, 9, 9)] +
+                 [("Left", 3, e) for e in (8, 7, 6, 5, 4, 3)] + [("Left", f, f) for f in (2, 1, 0, 0)] +
+                 [("Right", 0, e) for e in (1, 2, 3, 4, 5, 6)] + [("Right", 1, 7)])
+        texts = {}
+        for key, first, entry in steps:
+            self.click(30, 50) if key == "click" else self.key(key)
+            shot, view = self.shot(), [w for _, w in LOG[first:first + 7]]
+            x, y = chart_x(7, entry - first), chart_y(view, LOG[entry][1])
+            # The lower half of the 8-pixel dot, clear of the text above it.
+            self.assertEqual({shot.at(x + dx, y + dy) for dx, dy in [(0, 3), (-3, 2), (2, 2), (-2, 3)]},
+                             {PINK}, (key, first, entry))
+            text = self.read_out(shot)
+            self.assertGreater(len(text), 30)
+            self.assertEqual(texts.setdefault(entry, text), text, entry)
+        self.assertEqual(len(set(texts.values())), 10)  # every entry reads differently
+
+    def read_out(self, shot):
+        """The read-out's letters: white, or near white where smoothed."""
+        return frozenset((x, y) for y in range(6, 23) for x in range(20, 130) if min(shot.at(x, y)) >= 170)
+
+
+if __name__ == "__main__":
+    harness.unittest.main(verbosity=2)

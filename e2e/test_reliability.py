@@ -1,0 +1,132 @@
+"""The real program killed during weighings, started on hostile settings,
+facing a log it cannot write, and in a long run that must not grow its GDI
+objects, windows or memory."""
+
+import os
+import random
+import re
+import subprocess
+import time
+
+import harness
+from harness import EXIT_ZONE, WEIGHT_ZONE, log_text, settings_text
+
+PROBE = os.environ.get("WM_PROBE", os.path.dirname(harness.EXE) + "/tests/reliability/wm_long_run_probe.exe")
+TWENTY = [(20100501 + i, 600 + i) for i in range(20)]
+# Wine's "gdi" debug channel gives the process's live object count with each
+# one made or freed (its GetGuiResources answers 0).
+GDI = re.compile(rb"trace:gdi:(?:alloc|free)_gdi_handle .* (\d+)/\d+\n")
+# (round, events, GDI objects and KiB it may add): Wine's month calendar keeps
+# one object each time the settings dialog gives it its font, and Wine makes
+# some tens for the dialogs once; the first paints reserve some memory once.
+ROUNDS = [("dialogs", 30, 10 + 100, 2048), ("dialogs", 30, 10 + 20, 512), ("paint", 400, 0, 1024),
+          ("paint", 400, 0, 512), ("move", 3000, 0, 512), ("click", 200, 0, 512)]
+
+
+class Reliability(harness.BoardCase):
+    def enter(self, text):
+        self.click(*WEIGHT_ZONE)
+        self.dialog("体重入力")
+        self.type(text)
+
+    def files(self):
+        return self.read("weighminder.ini"), self.read("taiju.dat")
+
+    def probe(self, *args, how=subprocess.run):
+        return how([harness.wine_loader(PROBE), PROBE, *map(str, args)], env=self.env, stdout=subprocess.PIPE, cwd=self.folder)
+
+    def test_kills_during_weighings_leave_whole_files(self):
+        # Kills 1 ms to 1 s after Enter, around the save of 50,000 records,
+        # and a last one once that save is surely done.
+        rng = random.Random(int(os.environ.get("WM_CRASH_SEED", "1")))
+        delays = [10 ** rng.uniform(-3, 0) for _ in range(int(os.environ.get("WM_CRASH_KILLS", "8")))]
+        log, count = log_text([(20000101 + i % 28, 400 + i % 500) for i in range(50000)]), 50000
+        self.start(settings_text(winX=100, winY=100, weightdatalen=count), log)
+        for kill, delay in enumerate(delays + [3.0]):
+            if kill:
+                self.start()
+            self.enter("%d.%d" % divmod(600 + kill, 10))
+            key = subprocess.Popen(["xdotool", "key", "Return"], env=self.env)
+            time.sleep(delay)
+            self.stop()
+            key.wait()
+            ini, dat = self.files()
+            self.assertRegex(ini, rb"\A(?:[a-zA-Z0-9]+=-?\d+\r\n){12}\Z", kill)
+            n = int(re.search(rb"weightdatalen=(\d+)", ini).group(1))
+            self.assertIn(n, (count, count + 1), kill)
+            log += log_text([(harness.today(), 600 + kill)], n) if n > count else b""
+            count = n
+            self.assertEqual((len(dat) % 23, dat[:23 * count]), (0, log), "kill %d: records torn" % kill)
+        print("\n%d kills, %d entries saved" % (len(delays) + 1, count - 50000))
+        self.assertGreater(count, 50000)
+
+    def test_hostile_settings_are_reported_and_the_log_kept(self):
+        # (settings file, boxes at start, at exit, settings then saved): one
+        # that cannot be read keeps the log counted by the records there.
+        garbage = bytes(random.Random(5).randrange(256) for _ in range(990))
+        for ini, at_start, at_exit, saved in [
+                (settings_text(winX=400).ljust(1000, b"#"), ["SIZE ERROR"], [],
+                 settings_text(weightdatalen=20)),
+                (None, ["OPEN ERROR"], ["OPEN ERROR"], None), (garbage, [], [], settings_text())]:
+            with self.subTest(at_start=at_start, ini=ini and ini[:20]):
+                self.fresh()
+                if ini is None:
+                    os.mkdir(self.path("weighminder.ini"))  # a folder
+                self.start(ini, log_text(TWENTY), wait=False)
+                for box in at_start:
+                    self.dialog(box, "Return", timeout=30)
+                self.wait_board()
+                self.assertEqual(self.origin(), (0, 0))
+                self.click(*EXIT_ZONE)
+                for box in at_exit:
+                    self.dialog(box, "Return")
+                self.assertEqual(self.proc.wait(15), 0)
+                self.assertEqual(self.read("taiju.dat"), log_text(TWENTY))
+                if saved:
+                    self.assertEqual(self.read("weighminder.ini"), saved)
+
+    def test_a_log_held_by_another_program_keeps_the_entry_waiting(self):
+        self.start(settings_text(winX=100, winY=100, weightdatalen=20), log_text(TWENTY))
+        before = self.files()
+        holder = self.probe("hold", "taiju.dat", 60000, how=subprocess.Popen)
+        self.assertEqual(holder.stdout.readline().strip(), b"held")
+        self.enter("61.5")
+        self.key("Return")
+        self.dialog("OPEN ERROR")
+        self.closed("OPEN ERROR", "Return")
+        self.assertEqual(self.files(), before)
+        holder.kill()  # once it lets go, OK saves the entry still in the box
+        holder.communicate()
+        self.dialog("体重入力")
+        self.closed("体重入力", "Return")
+        self.assertEqual(self.files(), (settings_text(winX=100, winY=100, weightdatalen=21),
+                                        log_text(TWENTY + [(harness.today(), 615)])))
+
+    def test_a_long_run_grows_no_objects_windows_or_memory(self):
+        trace = self.path("gdi.log")
+
+        def measure():
+            time.sleep(0.5)  # the last messages and paints settle
+            with open(trace, "rb") as f:
+                f.seek(max(0, os.path.getsize(trace) - 65536))
+                gdi = int(GDI.findall(f.read())[-1])
+            figures = dict(kv.split("=") for kv in self.probe("measure").stdout.decode().split())
+            return gdi, int(figures["windows"]), int(figures["private_kb"])
+
+        entries = [(20100101 + i % 28, 500 + i * 7 % 200) for i in range(1000)]
+        with open(trace, "wb") as f:
+            self.start(settings_text(winX=100, winY=100, weightdatalen=1000), log_text(entries),
+                       env=dict(self.env, WINEDEBUG="-all,trace+gdi"), stderr=f)
+        for command, n in [("dialogs", 3), ("paint", 20), ("move", 200), ("click", 10)]:  # warm-up
+            self.assertEqual(self.probe(command, n).returncode, 0)
+        before = measure()
+        for command, n, objects, kib in ROUNDS:
+            self.assertEqual(self.probe(command, n).returncode, 0, command)
+            after = measure()
+            growth = [a - b for a, b in zip(after, before)]
+            print("\n%d %s: GDI %+d, windows %+d, %+d KiB" % (n, command, *growth), end="")
+            self.assertTrue(growth[0] <= objects and growth[1] == 0 and growth[2] < kib, (command, growth))
+            before = after
+
+if __name__ == "__main__":
+    harness.unittest.main(verbosity=2)
