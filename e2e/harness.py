@@ -9,7 +9,8 @@ import tempfile
 import time
 import unittest
 
-EXE = os.path.abspath(os.environ.get("WM_EXE", os.path.dirname(__file__) + "/../build/win32/weighminder.exe"))
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+EXE = os.path.abspath(os.environ.get("WM_EXE", ROOT + "/build/win32/weighminder.exe"))
 W, H = 1024, 768
 YELLOW, ORANGE, PINK, WHITE = (255, 255, 0), (255, 128, 64), (255, 128, 128), (255, 255, 255)
 WEIGHT_ZONE, EXIT_ZONE, BARE = (175, 22), (180, 90), (100, 90)
