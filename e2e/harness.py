@@ -35,6 +35,12 @@ def wine_loader(exe):
                           text=True).stdout.strip()
 
 
+# Where the board of a settings file with winX=0, winY=0 shows its client
+# area: Wine's 64-bit X driver under openbox keeps the 3-pixel frame on the
+# screen, where Windows (and the 32-bit Wine) lets it hang off the edge.
+TOP_LEFT = (3, 3) if "64" in os.path.basename(wine_loader(EXE)) else (0, 0)
+
+
 def today():
     return int(time.strftime("%Y%m%d"))
 

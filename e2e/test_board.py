@@ -28,7 +28,7 @@ class Board(harness.BoardCase):
         self.assertEqual(self.read("weighminder.ini"), settings_text())
         self.assertFalse(os.path.exists(self.path("taiju.dat")))
         shot = self.shot()  # at the top left, green, its corners see-through to the black root
-        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((0, 0), (0, 64, 0), (0, 0, 0)))
+        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((harness.TOP_LEFT), (0, 64, 0), (0, 0, 0)))
         # Press on the bare board and move. Wine passes moves to the window
         # only while the pointer is over it, until the third has begun the drag.
         moves = [a for dx, dy in [(3, -2)] * 3 + [(20, 12)] * 5 for a in ("mousemove_relative", "--", dx, dy,

@@ -84,7 +84,12 @@ class Dialogs(harness.BoardCase):
             if count == 0:
                 self.dialog("完了", "Return")
             self.closed("(確認|完了)")
-            self.assert_files(settings(weightdatalen=count), THREE)  # the log file is left
+            if count:
+                self.assert_files(settings(weightdatalen=count), THREE)
+            else:  # the reset log is kept aside, where no load finds it
+                self.assertEqual(self.read("weighminder.ini"), settings(weightdatalen=0))
+                self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
+                self.assertFalse(os.path.exists(self.path("taiju.dat")))
             self.assertEqual(bool(self.shot().find(YELLOW, 0, 5, 130, 72)), count > 0)
         self.stop()
         self.start()

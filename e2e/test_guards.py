@@ -131,4 +131,4 @@ class Guards(BoardCase):
 
 
 if __name__ == "__main__":
-    harness.main()
+    harness.unittest.main(verbosity=2)

@@ -76,7 +76,7 @@ class Reliability(harness.BoardCase):
                 for box in at_start:
                     self.dialog(box, "Return", timeout=30)
                 self.wait_board()
-                self.assertEqual(self.origin(), (0, 0))
+                self.assertEqual(self.origin(), harness.TOP_LEFT)
                 self.click(*EXIT_ZONE)
                 for box in at_exit:
                     self.dialog(box, "Return")
