@@ -66,7 +66,7 @@ class Guards(BoardCase):
         self.dialog("体重入力")
         self.key("Escape")
         self.menu(7)
-        hold.wait()
+        hold.communicate()
         self.assertEqual(self.read("taiju.dat"), LOG)
         self.assertIn(b"weightdatalen=5\r\n", self.read("weighminder.ini"))
 
@@ -118,13 +118,15 @@ class Guards(BoardCase):
 
     def test_an_idle_board_keeps_its_shape_and_does_not_paint_itself(self):
         env = dict(self.env, WINEDEBUG="+msg")
-        log = open(self.path("trace.txt"), "wb")
-        self.start(INI, LOG, env=env, stderr=log)
+        with open(self.path("trace.txt"), "wb") as log:
+            self.start(INI, LOG, env=env, stderr=log)
         self.probe("paint", 100)
         frame = self.shot()  # the frame is cut away: what lies behind shows
         self.assertEqual(frame.at(-2, 50), frame.at(-30, 50))
         time.sleep(1)
-        painted = lambda: open(self.path("trace.txt"), errors="replace").read().count("(WM_PAINT)")
+        def painted():
+            with open(self.path("trace.txt"), errors="replace") as trace:
+                return trace.read().count("(WM_PAINT)")
         before = painted()
         time.sleep(5)
         self.assertLessEqual(painted() - before, 1)
