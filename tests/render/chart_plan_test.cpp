@@ -29,10 +29,10 @@ struct ChartCase {
     const char* columns; // runs of columns and the entry that owns them
 };
 
-std::vector<WeightEntry> Daily(std::vector<int> weights) {
-    std::vector<WeightEntry> log;
-    for (int w : weights)
-        log.push_back({20100501 + (int)log.size(), w});
+std::vector<WeightEntry> Daily(const std::vector<int>& weights) {
+    std::vector<WeightEntry> log(weights.size());
+    for (size_t i = 0; i < log.size(); i++)
+        log[i] = {20100501 + (int)i, weights[i]};
     return log;
 }
 

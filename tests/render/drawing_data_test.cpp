@@ -22,9 +22,9 @@ std::string Reduced(std::vector<ChartPoint> p) {
 // A 1-pixel line leaves out each segment's end point, so points between
 // their neighbours on one row or column go; turning back keeps its point.
 TEST(ThinStroke, KeepsThePointsThatPaint) {
-    std::vector<ChartPoint> level;
+    std::vector<ChartPoint> level(360);
     for (int m = 0; m < 360; m++)
-        level.push_back({320 * m / 1000 + 5, 70});
+        level[m] = {320 * m / 1000 + 5, 70};
     EXPECT_EQ(Reduced(level), "5,70 119,70 ");
     EXPECT_EQ(Reduced({{5, 10}, {5, 10}, {5, 12}, {5, 20}, {6, 20}}), "5,10 5,20 6,20 ");
     EXPECT_EQ(Reduced({{9, 4}, {7, 4}, {3, 4}, {3, 1}, {3, 0}}), "9,4 3,4 3,0 ");
