@@ -4,6 +4,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,7 @@ void Given(const std::vector<WeightEntry>& log, const Flags& f) {
 }
 
 std::string Strokes() {
-    static const int kWidth[kChartPenCount] = {4, 2, 8, 2, 1, 6, 4, 1, 1, 2};
+    static const int kWidth[kChartPenCount] = {4, 2, 8, 2, 1, 6, 4, 1, 1, 2}; // in pixels
     std::string out;
     for (int i = 0; i < Plan.strokeCount; i++) {
         const ChartStroke& s = Plan.strokes[i];
