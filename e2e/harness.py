@@ -20,12 +20,12 @@ OPENBOX = """<openbox_config xmlns="http://openbox.org/3.4/rc"><applications>
 <position force="yes"><x>-0</x><y>0</y></position></application></applications></openbox_config>"""
 
 
-def wait_until(predicate, timeout=10, what="condition"):
+def wait_until(predicate, timeout=10, what="condition", interval=0.1):
     end = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() > end:
             raise AssertionError("timed out waiting for " + what)
-        time.sleep(0.1)
+        time.sleep(interval)
     return value
 
 
@@ -59,9 +59,7 @@ def log_text(entries, first=1):
                    for i, (d, w) in enumerate(entries, first)).encode()
 
 
-class Shot:
-    """The screen in RGB, and the board's origin on it."""
-
+class Shot:  # the screen in RGB, and the board's origin on it
     def __init__(self, raw, origin):
         self.raw, self.origin = raw, origin
 

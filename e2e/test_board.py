@@ -31,8 +31,8 @@ class Board(harness.BoardCase):
         self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((harness.TOP_LEFT), (0, 64, 0), (0, 0, 0)))
         # Press on the bare board and move. Wine passes moves to the window
         # only while the pointer is over it, until the third has begun the drag.
-        moves = [a for dx, dy in [(3, -2)] * 3 + [(20, 12)] * 5 for a in ("mousemove_relative", "--", dx, dy,
-                                                                          "sleep", "0.1")]
+        moves = [a for d in [(3, -2)] * 3 + [(20, 12)] * 5
+                 for a in ("mousemove_relative", "--", *d, "sleep", .1)]
         self.xdo("mousemove", 100, 90, "sleep", "0.2", "mousedown", 1, "sleep", "0.1", *moves, "mouseup", 1,
                  "sleep", "0.5")
         moved = self.origin()
@@ -93,8 +93,7 @@ class Board(harness.BoardCase):
             self.assertEqual(texts.setdefault(entry, text), text, entry)
         self.assertEqual(len(set(texts.values())), 10)  # every entry reads differently
 
-    def read_out(self, shot):
-        """The read-out's letters: white, or near white where smoothed."""
+    def read_out(self, shot):  # the read-out's letters: white, or near white where smoothed
         return frozenset((x, y) for y in range(6, 23) for x in range(20, 130) if min(shot.at(x, y)) >= 170)
 
 

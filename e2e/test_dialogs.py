@@ -48,14 +48,16 @@ class Dialogs(harness.BoardCase):
             self.assert_files(settings(weightdatalen=len(log)), log)
 
     def test_settings_ok_stores_the_values_and_the_picked_day_cancel_nothing(self):
-        for key, target, saved in [("Escape", 500, settings()),
-                                   ("Return", 555, settings(topmost=1, targetweight=555, height=170,
-                                                            startdate=20100515))]:
+        # (closed with, target, file, more weights the chart's scale holds): with the overweight
+        # line on, the weight of body-mass index 25 at 170 cm (72.2 kg) widens the scale.
+        ok = settings(topmost=1, targetweight=555, height=170, limit=1, startdate=20100515)
+        for key, target, saved, more in [("Escape", 500, settings(), []), ("Return", 555, ok, [722])]:
             self.menu(2)
             self.dialog("設定", "Tab", "Tab", "space", "Tab")  # from OK: Cancel, the on-top box, the target
             self.type("55.55")
             self.key("Tab")
             self.type("170")
+            self.key("Tab", "Tab", "space")  # the date box, the overweight line's box
             # The calendar's selected day (8 May), a blue box: click the one below it.
             box = [(m.start() // 3, m.end() // 3) for m in re.finditer(DAY, self.shot().raw)]
             top, bottom = box[0][0] // harness.W, box[-1][0] // harness.W
@@ -63,7 +65,7 @@ class Dialogs(harness.BoardCase):
                        screen=True)
             self.closed("設定", key)
             self.assertEqual(self.read("weighminder.ini"), saved)
-            y = chart_y([523, 530, 615], target, target)
+            y = chart_y([w for _, w in THREE] + more, target, target)
             harness.wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):

@@ -35,18 +35,23 @@ class Reliability(harness.BoardCase):
     def probe(self, *args, how=subprocess.run):
         return how([harness.wine_loader(PROBE), PROBE, *map(str, args)], env=self.env, stdout=subprocess.PIPE, cwd=self.folder)
 
+    def saving(self, mark):  # a temporary file, or the log changed since its mark
+        return os.path.exists(self.path("taiju.dat.tmp")) or os.path.getmtime(self.path("taiju.dat")) != mark
+
     def test_kills_during_weighings_leave_whole_files(self):
-        # Kills 1 ms to 1 s after Enter, around the save of 50,000 records,
-        # and a last one once that save is surely done.
+        # Killed as soon as the save shows (a temporary file, or the log changed) or up to 25 ms
+        # later, in turn; the last kill comes once the save is surely done.
         rng = random.Random(int(os.environ.get("WM_CRASH_SEED", "1")))
-        delays = [10 ** rng.uniform(-3, 0) for _ in range(int(os.environ.get("WM_CRASH_KILLS", "8")))]
+        delays = [i % 2 * rng.uniform(0, 0.025) for i in range(int(os.environ.get("WM_CRASH_KILLS", "8")))]
         log, count = log_text([(20000101 + i % 28, 400 + i % 500) for i in range(50000)]), 50000
         self.start(settings_text(winX=100, winY=100, weightdatalen=count), log)
         for kill, delay in enumerate(delays + [3.0]):
             if kill:
                 self.start()
             self.enter("%d.%d" % divmod(600 + kill, 10))
+            mark = os.path.getmtime(self.path("taiju.dat"))
             key = subprocess.Popen(["xdotool", "key", "Return"], env=self.env)
+            harness.wait_until(lambda: self.saving(mark), 5, "the save", interval=0.0005)
             time.sleep(delay)
             self.stop()
             key.wait()
@@ -57,17 +62,14 @@ class Reliability(harness.BoardCase):
             log += log_text([(harness.today(), 600 + kill)], n) if n > count else b""
             count = n
             self.assertEqual((len(dat) % 23, dat[:23 * count]), (0, log), "kill %d: records torn" % kill)
-        print("\n%d kills, %d entries saved" % (len(delays) + 1, count - 50000))
         self.assertGreater(count, 50000)
 
     def test_hostile_settings_are_reported_and_the_log_kept(self):
-        # (settings file, boxes at start, at exit, settings then saved): one
-        # that cannot be read keeps the log counted by the records there.
-        garbage = bytes(random.Random(5).randrange(256) for _ in range(990))
+        # (settings, boxes at start, at exit, settings saved): unread ones count the log's records.
         for ini, at_start, at_exit, saved in [
-                (settings_text(winX=400).ljust(1000, b"#"), ["SIZE ERROR"], [],
-                 settings_text(weightdatalen=20)),
-                (None, ["OPEN ERROR"], ["OPEN ERROR"], None), (garbage, [], [], settings_text())]:
+                (settings_text(winX=400) + b"#" * 900, ["SIZE ERROR"], [], settings_text(weightdatalen=20)),
+                (None, ["OPEN ERROR"], ["OPEN ERROR"], None),
+                (bytes(random.Random(5).randrange(256) for _ in range(990)), [], [], settings_text())]:
             with self.subTest(at_start=at_start, ini=ini and ini[:20]):
                 self.fresh()
                 if ini is None:
