@@ -12,7 +12,7 @@ import harness
 from harness import BoardCase, settings_text, log_text, today
 
 FOLDER = os.path.dirname(harness.EXE)
-PROBE = os.environ.get("WM_GUARD_PROBE", FOLDER + "/e2e/wm_probe.exe")
+PROBE = os.environ.get("WM_PROBE", FOLDER + "/tests/reliability/wm_long_run_probe.exe")
 MARKER = os.environ.get("WM_MARKER_DLL", FOLDER + "/e2e/wm_marker.dll")
 LOG = log_text([(20261201 + i, 600 - i) for i in range(5)])
 INI = settings_text(winX=300, winY=200, weightdatalen=5)
@@ -20,9 +20,7 @@ INI = settings_text(winX=300, winY=200, weightdatalen=5)
 
 class Guards(BoardCase):
     def wine(self, *args, env=None, **kw):
-        loader = subprocess.run([harness.ROOT + "/scripts/wine-loader", PROBE],
-                                stdout=subprocess.PIPE, text=True).stdout.strip()
-        return subprocess.Popen([loader, PROBE] + [str(a) for a in args], cwd=self.folder,
+        return subprocess.Popen([harness.wine_loader(PROBE), PROBE] + [str(a) for a in args], cwd=self.folder,
                                 env=env or self.env, stdout=subprocess.PIPE, text=True, **kw)
 
     def probe(self, *args):
@@ -51,7 +49,7 @@ class Guards(BoardCase):
         for name, data in (("weighminder.ini", INI), ("taiju.dat", LOG)):
             with open(self.path(name), "wb") as f:
                 f.write(data)
-        hold = self.wine("hold", "taiju.dat", 25)
+        hold = self.wine("hold", "taiju.dat", 25000)
         self.assertEqual(hold.stdout.readline().strip(), "held")
         self.start(wait=False)
         self.dialog("OPEN ERROR", 30)

@@ -1,6 +1,9 @@
 // Drives and watches a running weighminder for the end-to-end tests: measure
 // (windows=, private_kb=), paint|move|click|dialogs N (N messages to the
-// board, or N dialogs opened and cancelled), hold FILE MS (unshared).
+// board, or N dialogs opened and cancelled), hold FILE MS (unshared), style
+// (the board's extended style), tray (1 while its icon 101 is there), untray
+// (takes the icon out), taskbar (broadcasts "TaskbarCreated"), item ID
+// [click] ("enabled ticked" of a control of the open dialog).
 #include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
@@ -41,6 +44,14 @@ bool Survey(int want) {
     return false;
 }
 
+BOOL Tray(HWND board, DWORD what) {
+    NOTIFYICONDATAW icon = {};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = board;
+    icon.uID = 101;
+    return Shell_NotifyIconW(what, &icon);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,9 +64,23 @@ int main(int argc, char** argv) {
         Sleep(atoi(argv[3]));
         return 0;
     }
+    if (!strcmp(command, "taskbar"))
+        return !PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     HWND board = FindWindowA("weighminder", nullptr);
     if (!board)
         return 2;
+    if (!strcmp(command, "style"))
+        printf("%08lx\n", (unsigned long)GetWindowLongW(board, GWL_EXSTYLE));
+    if (!strcmp(command, "tray") || !strcmp(command, "untray"))
+        printf("%d\n", Tray(board, command[0] == 't' ? NIM_MODIFY : NIM_DELETE) ? 1 : 0);
+    if (!strcmp(command, "item")) {
+        HWND item = GetDlgItem(GetLastActivePopup(board), n);
+        if (item && argc > 3)
+            SendMessageW(item, BM_CLICK, 0, 0);
+        printf("%d %d\n", item && IsWindowEnabled(item),
+               item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return 0;
+    }
     GetWindowThreadProcessId(board, &Pid);
     static const WPARAM kDialogs[] = {ID_CMD_WEIGHT_ENTRY, ID_CMD_SETTINGS, ID_CMD_DATA_EDIT};
     for (int i = 0; i < n; i++) {
