@@ -4,6 +4,7 @@
 
 WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
+OptionSettings Options;
 int LogPartlyRead;
 double CurrentWeight;
 LocalDate StartupDate;
@@ -12,6 +13,7 @@ CalendarDate PendingPeriodDate;
 
 void ResetRecordsToDefaults() {
     memset(&Settings, 0, sizeof Settings);
+    memset(&Options, 0, sizeof Options);
     Settings.targetweight = 500;
     Settings.original = 500;
     Settings.height = 150;

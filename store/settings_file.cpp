@@ -14,6 +14,10 @@ static SaveStream SettingsSave;
 
 int SaveSettings(OwnerWindow owner) {
     int length = FormatSettingsText(SettingsText, sizeof SettingsText, &Settings, &PeriodStartDate);
+    if (length >= 0) {
+        int options = FormatOptionLines(SettingsText + length, sizeof SettingsText - length, &Options);
+        length = options < 0 ? -1 : length + options;
+    }
     if (length < 0 || SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0) {
         ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
         return -1;
@@ -74,6 +78,7 @@ int LoadSettings(OwnerWindow owner) {
     }
     SettingsText[length] = '\0';
     ParseSettingsText(SettingsText, length, &Settings);
+    ParseOptionLines(SettingsText, length, &Options);
     PeriodStartDate = PeriodFromStartdate(Settings.startdate, today);
     ClampSettings(&Settings, Platform.screenWidth(), Platform.screenHeight());
     return 0;
