@@ -13,7 +13,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 WEIGHT_ZONE = (175, 22)  # inside the big read-out, board x 131..219, y 6..39
 UP_ARROW = (60, 10)      # run-time buttons, dialog client pixels 51..70
 DOWN_ARROW = (60, 30)
-MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT, MENU_EXIT = 1, 2, 3, 4, 7
+MENU_WEIGHT, MENU_SETTINGS, MENU_CSV, MENU_DATA_EDIT, MENU_EXIT = 1, 2, 3, 4, 8
 
 
 # ---------------------------------------------------------------- helpers
@@ -113,7 +113,7 @@ class DialogTestCase(harness.BoardTestCase):
 
     def choose_menu_item(self, board, item):
         """Clicks a popup-menu command by its position (1 = 体重入力): the
-        menu opens upward from the pointer, seven rows of equal height."""
+        menu opens upward from the pointer, eight rows of equal height."""
         x, y = 60, 40
         board.click(x, y, button=3)
         sx, sy = board.to_screen(x, y)
@@ -122,7 +122,7 @@ class DialogTestCase(harness.BoardTestCase):
         top = sy - 3
         while shot.pixel(sx + 2, top - 1) == harness.WHITE:
             top -= 1
-        row = (sy - 1 - top) / 7.0
+        row = (sy - 1 - top) / 8.0
         self.session.xdo("mousemove", "--sync", sx + 30, int(top + (item - 0.5) * row))
         time.sleep(0.2)
         self.session.xdo("click", 1)

@@ -9,8 +9,8 @@ from harness import WEIGHT_YELLOW
 
 SEVEN = [(20100501 + i, w) for i, w in enumerate([523, 521, 524, 518, 515, 517, 512])]
 # Menu items from the top: 体重入力, 設定, CSVファイル作成, データ修正,
-# 体重データリセット, バージョン, 終了.
-CSV, RESET, VERSION = 3, 5, 6
+# 体重データリセット, トレンド表示, バージョン, 終了.
+CSV, RESET, VERSION = 3, 5, 7
 
 
 class MenuCommands(harness.BoardTestCase):

@@ -2,7 +2,6 @@
 // the chart with the trend on; the icon's tip and the settings line.
 #include <gtest/gtest.h>
 
-#include <stdint.h>
 #include <string.h>
 
 #include <algorithm>
@@ -16,20 +15,22 @@
 
 namespace {
 
+using V = std::vector<int32_t>;
+
 WeightEntry Log[kLogCapacity];
 ChartPlan Plan;
 
 // Weights in log order, one a day from 1 January 2010.
-int32_t SetLog(const std::vector<int32_t>& weights) {
+int32_t SetLog(const V& weights) {
     for (size_t i = 0; i < weights.size(); i++)
         Log[i] = WeightEntry{20100101 + (int32_t)i, weights[i]};
     return (int32_t)weights.size();
 }
 
-std::vector<int32_t> Tenths(int32_t count) {
-    std::vector<int32_t> out;
-    for (int32_t i = 0; i < count; i++)
-        out.push_back(TrendTenths(TrendAt(Log, i)));
+V Tenths(int32_t from, int32_t to) {
+    V out;
+    while (from <= to)
+        out.push_back(TrendTenths(TrendAt(Log, from++)));
     return out;
 }
 
@@ -50,84 +51,48 @@ std::string Tip(int32_t trendOn, int32_t count, int32_t target) {
 
 TEST(Trend, RoundsEachStepAndTheTenthsToTheNearest) {
     // Grams 60000, 60050, 60045, 60040 (-4.5 g rounds to -5), 60036.
-    int32_t n = SetLog({600, 605, 600, 600, 600});
+    SetLog({600, 605, 600, 600, 600});
     EXPECT_EQ(TrendAt(Log, 3), 60040);
-    EXPECT_EQ(Tenths(n), (std::vector<int32_t>{600, 601, 600, 600, 600}));
-}
-
-TEST(Trend, AfterAJumpMovesATenthAWayAndSettlesOnTheNewWeight) {
-    std::vector<int32_t> down(101, 600), up(101, 600);
-    down[0] = 700;
-    up[0] = 500;
-    SetLog(down);
-    EXPECT_EQ(Tenths(5), (std::vector<int32_t>{700, 690, 681, 673, 666}));
-    EXPECT_EQ(TrendAt(Log, 100), 60004); // stops 4 g above
-    SetLog(up);
-    EXPECT_EQ(TrendAt(Log, 100), 59996); // and 4 g below, still shown as 60.0
-    EXPECT_EQ(TrendTenths(TrendAt(Log, 100)), 600);
+    EXPECT_EQ(Tenths(0, 4), V({600, 601, 600, 600, 600}));
+    // A jump: a tenth of the way each entry, settling 4 g off the new weight.
+    V jump(101, 600);
+    jump[0] = 700;
+    SetLog(jump);
+    EXPECT_EQ(Tenths(0, 4), V({700, 690, 681, 673, 666}));
+    EXPECT_EQ(TrendAt(Log, 100), 60004);
+    Log[0].weight = 500;
+    EXPECT_EQ(TrendAt(Log, 100), 59996);
+    EXPECT_EQ(Tenths(100, 100), V({600}));
 }
 
 TEST(Trend, AFullLogOf65536Entries) {
+    // 80.0 kg throughout, then a tenth of the way to 90.0: +1.0 kg in 28
+    // days, 0.25 kg a week with the half rounded up; 85.0 in 112 days.
     int32_t n = RateLog(1, kLogCapacity - 1, 900);
     ASSERT_EQ(n, kLogCapacity);
-    TrendSummary t;
-    ASSERT_EQ(SummarizeTrend(Log, n, 850, &t), 0);
-    // 80.0 kg throughout, then a tenth of the way to 90.0; +1.0 kg in 28 days.
-    EXPECT_EQ(t.tenths, 810);
-    EXPECT_EQ(t.rateTenths, 3); // 0.25 kg a week, the half rounded up
-    EXPECT_EQ(t.targetDate, 20100521);
     EXPECT_EQ(Tip(1, n, 850), "weighminder\nトレンド 81.0kg  +0.3kg/週\n目標到達 2010/05/21頃");
 }
 
-TEST(TrendRate, NeedsFourteenEntriesAndOneTwentyEightDaysBack) {
+TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
+    // 80.0 kg from January `first`, then `last` on the 29th: 70.0 gives
+    // -1.0 kg in 28 days, -0.25 kg a week; 80.1 gives 2.5 g a week.
     struct {
-        int first, before, hasRate;
-    } cases[] = {{1, 13, 1}, {1, 12, 0}, {2, 13, 0}};
-    for (const auto& c : cases) {
-        TrendSummary t;
-        ASSERT_EQ(SummarizeTrend(Log, RateLog(c.first, c.before, 700), 750, &t), 0);
-        EXPECT_EQ(t.tenths, 790);
-        EXPECT_EQ(t.hasRate, c.hasRate) << c.first << " " << c.before;
-        EXPECT_EQ(t.hasProjection, c.hasRate);
-    }
-    TrendSummary t;
-    EXPECT_EQ(SummarizeTrend(Log, 0, 750, &t), -1);
-}
-
-TEST(TrendRate, TheTargetDateOnlyWhenTheTrendHeadsThereWithinThreeYears) {
-    // -1.0 kg in 28 days from 80.0 to 79.0: -0.25 kg a week, shown -0.3.
-    struct {
-        int32_t target, hasProjection, date;
-    } cases[] = {{750, 1, 20100521}, // 4 kg: 112 days after 29 January
-                 {600, 1, 20110715}, // 532 days
-                 {0, 0, 0},          // 2,212 days
-                 {790, 0, 0},        // there already
-                 {800, 0, 0}};       // behind
-    int32_t n = RateLog(1, 14, 700);
-    for (const auto& c : cases) {
-        TrendSummary t;
-        SummarizeTrend(Log, n, c.target, &t);
-        EXPECT_EQ(t.rateTenths, -3);
-        EXPECT_EQ(t.hasProjection, c.hasProjection) << c.target;
-        EXPECT_EQ(t.targetDate, c.date) << c.target;
-    }
-}
-
-TEST(TrayTip, LinesForTheTrendItsRateAndTheTargetDate) {
-    struct {
-        int32_t trendOn, count, last, target;
+        int32_t trendOn, first, before, last, target;
         const char* tip;
     } cases[] = {
-        {0, 15, 700, 750, "weighminder"},
-        {1, 0, 700, 750, "weighminder"},
-        {1, 5, 700, 750, "weighminder\nトレンド 80.0kg"},
-        {1, 15, 700, 750, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/05/21頃"},
-        {1, 15, 801, 850, "weighminder\nトレンド 80.0kg  0.0kg/週"}, // 2.5 g a week
+        {0, 1, 14, 700, 750, "weighminder"},
+        {1, 1, 14, 700, 750, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/05/21頃"},
+        {1, 1, 13, 700, 600, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2011/07/15頃"},
+        {1, 1, 12, 700, 750, "weighminder\nトレンド 79.0kg"}, // 13 entries
+        {1, 2, 13, 700, 750, "weighminder\nトレンド 79.0kg"}, // 27 days
+        {1, 1, 14, 700, 0, "weighminder\nトレンド 79.0kg  -0.3kg/週"},   // 2,212 days
+        {1, 1, 14, 700, 790, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // there
+        {1, 1, 14, 700, 800, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // behind
+        {1, 1, 14, 801, 850, "weighminder\nトレンド 80.0kg  0.0kg/週"},
     };
-    for (const auto& c : cases) {
-        RateLog(1, 14, c.last);
-        EXPECT_EQ(Tip(c.trendOn, c.count, c.target), c.tip);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Tip(c.trendOn, RateLog(c.first, c.before, c.last), c.target), c.tip);
+    EXPECT_EQ(Tip(1, 0, 750), "weighminder");
     // The widest figures still fit the icon's record.
     int32_t n = RateLog(1, 14, INT32_MAX);
     for (int32_t i = 0; i < 14; i++)
@@ -142,15 +107,14 @@ TEST(TrendChart, SevenEntriesWithTheTrendUnderTheWeightLine) {
     settings.targetweight = 500;
     ChartInput in = {Log, 0, &settings, [](int) { return 0; }};
     struct {
-        std::vector<int32_t> weights;
+        V weights;
         int64_t high, range;
-        std::vector<int> trendYs, weightYs;
+        V trendYs, weightYs;
     } cases[] = {
         // Trend 52.3 52.3 52.3 52.2 52.2 52.1 52.0: inside the weights' scale.
         {{523, 521, 524, 518, 515, 517, 512}, 529, 41, {21, 21, 21, 22, 22, 24, 26},
          {21, 24, 19, 29, 34, 31, 40}},
-        // Three days at 60.0 first: the trend in view starts at 59.2 and
-        // raises the scale's top to 59.7.
+        // Three days at 60.0 first: the trend 59.2 ... 55.7 raises the top.
         {{600, 600, 600, 523, 521, 524, 518, 515, 517, 512}, 597, 109,
          {14, 18, 22, 26, 30, 33, 36}, {58, 59, 57, 61, 63, 62, 65}},
     };
@@ -159,19 +123,18 @@ TEST(TrendChart, SevenEntriesWithTheTrendUnderTheWeightLine) {
         ASSERT_EQ(PlanWeightChart(in, 7, in.count - 1, 0, true, &Plan), 0);
         EXPECT_EQ(Plan.scale.high, c.high);
         EXPECT_EQ(Plan.scale.range, c.range);
-        std::vector<int> xs[2], ys[2];
         ASSERT_EQ(Plan.strokeCount, 4);
+        V xs[2], ys[2];
         for (int s = 0; s < 2; s++) {
             const ChartStroke& st = Plan.strokes[s];
             EXPECT_EQ(st.kind, s == 0 ? kStrokeTrend : kStrokeWeight);
-            for (int32_t i = 0; i < st.count; i++) {
-                xs[s].push_back(Plan.points[st.start + i].x);
-                ys[s].push_back(Plan.points[st.start + i].y);
+            for (int32_t i = st.start; i < st.start + st.count; i++) {
+                xs[s].push_back(Plan.points[i].x);
+                ys[s].push_back(Plan.points[i].y);
             }
         }
         EXPECT_EQ(Plan.strokes[0].pen, kPenTrend);
-        EXPECT_EQ(xs[0], (std::vector<int>{5, 24, 43, 62, 81, 100, 119}));
-        EXPECT_EQ(xs[1], xs[0]);
+        EXPECT_EQ(xs[0], xs[1]);
         EXPECT_EQ(ys[0], c.trendYs);
         EXPECT_EQ(ys[1], c.weightYs);
     }
@@ -182,12 +145,12 @@ TEST(TrendSetting, ALineAfterTheTwelveOnlyWhileOn) {
     OptionSettings on = {1}, off = {0};
     EXPECT_EQ(FormatOptionLines(text, sizeof text, &on), 9);
     EXPECT_STREQ(text, "trend=1\r\n");
-    EXPECT_EQ(FormatOptionLines(text, sizeof text, &off), 0);
+    EXPECT_EQ(FormatOptionLines(text, sizeof text, &off), 0) << "nothing while off";
     struct {
         const char* text;
-        int32_t trend;
+        int32_t trend; // read over an option that was on
     } cases[] = {{"risou=0\r\ntrend=1\r\n", 1}, {"TREND=1\r\n", 1}, {"risou=0\r\n", 0},
-                 {"trend=2\r\n", 0},            {"trend=1", 0}};
+                 {"trend=2\r\n", 0}};
     for (const auto& c : cases) {
         OptionSettings read = {1};
         ParseOptionLines(c.text, (int)strlen(c.text), &read);
