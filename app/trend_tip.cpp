@@ -10,9 +10,10 @@ enum { kNumberSize = 16 };
 
 // Tenths of a kilogram as "64.8" or "-0.4"; with `sign`, a rise as "+0.3".
 void FormatTenths(char out[kNumberSize], int32_t tenths, bool sign) {
-    uint32_t size = tenths < 0 ? 0u - (uint32_t)tenths : (uint32_t)tenths;
+    uint32_t magnitude = tenths < 0 ? 0u - (uint32_t)tenths : (uint32_t)tenths;
     const char* prefix = tenths < 0 ? "-" : sign && tenths > 0 ? "+" : "";
-    snprintf(out, kNumberSize, "%s%u.%u", prefix, (unsigned)(size / 10), (unsigned)(size % 10));
+    snprintf(out, kNumberSize, "%s%u.%u", prefix, (unsigned)(magnitude / 10),
+             (unsigned)(magnitude % 10));
 }
 
 } // namespace

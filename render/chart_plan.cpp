@@ -67,7 +67,8 @@ int32_t GainDays(const ChartInput& in, int32_t index) {
 }
 
 // The trend of each entry in view, in turn, starting from the history
-// before the first.
+// before the first. That history is the one part of the chart whose cost
+// grows with the log: it is run through once per plan.
 struct TrendWalk {
     const WeightEntry* log;
     int32_t next;  // log index of the next entry
@@ -86,28 +87,31 @@ int32_t NextTrendTenths(TrendWalk* t) {
     return TrendTenths(t->grams);
 }
 
-void Widen(int64_t value, int64_t* high, int64_t* low) {
-    if (value > *high)
-        *high = value;
-    if (value < *low)
-        *low = value;
-}
-
-void WidenByEntries(const ChartInput& in, const View& v, bool trend, ChartScale* s) {
+// The trend in view widens the scale as the weights do; `trend` is null
+// while the trend is off.
+void WidenByEntries(const ChartInput& in, const View& v, const TrendWalk* trend, ChartScale* s) {
     int64_t high = 0;
     int64_t low = 9999;
-    for (int32_t m = 0; m < v.count; m++)
-        Widen(in.log[v.first + m].weight, &high, &low);
-    if (trend) {
-        TrendWalk t = StartTrendWalk(in, v);
-        for (int32_t m = 0; m < v.count; m++)
-            Widen(NextTrendTenths(&t), &high, &low);
+    for (int32_t m = 0; m < v.count; m++) {
+        int32_t w = in.log[v.first + m].weight;
+        if (w > high)
+            high = w;
+        if (w < low)
+            low = w;
+    }
+    TrendWalk t = trend ? *trend : TrendWalk();
+    for (int32_t m = 0; trend && m < v.count; m++) {
+        int32_t w = NextTrendTenths(&t);
+        if (w > high)
+            high = w;
+        if (w < low)
+            low = w;
     }
     s->high = high + 5;
     s->low = low - 5;
 }
 
-void ComputeScale(const ChartInput& in, const View& v, bool trend, ChartScale* s) {
+void ComputeScale(const ChartInput& in, const View& v, const TrendWalk* trend, ChartScale* s) {
     const SettingsRecord& set = *in.settings;
     int64_t h = set.height;
     WidenByEntries(in, v, trend, s);
@@ -211,10 +215,9 @@ void FillColumn(ColumnFiller* f, int32_t entry) {
     f->lastEntry = entry;
 }
 
-void AddTrendLine(StrokeWriter* w, const ChartInput& in, const View& v) {
+void AddTrendLine(StrokeWriter* w, const View& v, TrendWalk t) {
     const ChartScale& s = w->plan->scale;
     ChartStroke* st = BeginStroke(w, kStrokeTrend, kPenTrend);
-    TrendWalk t = StartTrendWalk(in, v);
     for (int32_t m = 0; m < v.count; m++)
         AddPoint(w, st, EntryX(s.step, m), ChartY(s, NextTrendTenths(&t)));
 }
@@ -308,7 +311,8 @@ int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t 
     plan->first = v.first;
     plan->count = v.count;
     ChartScale* s = &plan->scale;
-    ComputeScale(in, v, trend, s);
+    TrendWalk walk = trend ? StartTrendWalk(in, v) : TrendWalk();
+    ComputeScale(in, v, trend ? &walk : nullptr, s);
     s->step = 115000 / (span - 1);
     s->xEnd = Saturate((int64_t)s->step * (span - 1) / 1000 + 5);
 
@@ -317,7 +321,7 @@ int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t 
     if (set.risou == 1)
         AddReferenceLine(&w, in, v, kStrokeIdealGain, kPenIdealGain, kRefIdealGain);
     if (trend)
-        AddTrendLine(&w, in, v);
+        AddTrendLine(&w, v, walk);
     AddWeightLine(&w, in, v, span, marker);
     if (set.limit2 == 1) {
         if (set.ninpu == 0)
