@@ -30,6 +30,13 @@ int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
     return 0;
 }
 
+int RunTrendCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
+    Options.trend = Options.trend == 1 ? 0 : 1;
+    SaveSettings(owner);
+    repaint(owner);
+    return 0;
+}
+
 int RunCsvCommand(OwnerWindow owner) {
     ModalOpen = 1;
     SaveLog(owner, 1);

@@ -113,7 +113,7 @@ static void FreeDrawingObjects() {
     HPEN pens[] = {Board.WeightPenThick,  Board.TargetPen,      Board.MarkerPenLarge,
                    Board.WeightPenMedium, Board.WeightPenThin,  Board.MarkerPenMedium,
                    Board.MarkerPenSmall,  Board.UnderweightPen, Board.OverweightPen,
-                   Board.IdealGainPen};
+                   Board.IdealGainPen,    Board.TrendPen};
     for (HPEN pen : pens) {
         FreeObject(pen);
     }

@@ -51,6 +51,9 @@ void RunBoardCommand(HWND window, int command) {
     case ID_CMD_DATA_EDIT:
         OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);
         break;
+    case ID_CMD_TREND:
+        RunTrendCommand(window, RepaintErasing);
+        break;
     default:
         break;
     }
@@ -59,6 +62,7 @@ void RunBoardCommand(HWND window, int command) {
 int ShowBoardMenu(HWND window) {
     HMENU menu = LoadMenuW(Board.Instance, MAKEINTRESOURCEW(IDM_BOARD_MENU));
     HMENU popup = GetSubMenu(menu, 0);
+    CheckMenuItem(popup, ID_CMD_TREND, MF_BYCOMMAND | (Options.trend == 1 ? MF_CHECKED : 0));
     POINT pointer = {0, 0};
     GetCursorPos(&pointer);
     SetForegroundWindow(window);

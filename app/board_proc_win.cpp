@@ -17,6 +17,12 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
     return InitBoard(window, creation);
 }
 
+static LRESULT OnPaint(HWND window) {
+    LRESULT result = PaintBoard(window);
+    RefreshTrayTip(window);
+    return result;
+}
+
 static void OnMouseMove(HWND window, LPARAM lParam) {
     MouseMoveEffect effect = TrackMouseMove(static_cast<uint32_t>(lParam));
     if (effect.cursor == kCursorHand) {
@@ -94,7 +100,7 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
         return ShutdownBoard(window);
     case WM_PAINT:
-        return PaintBoard(window);
+        return OnPaint(window);
     case WM_KEYDOWN:
         OnKeyDown(window, wParam);
         break;

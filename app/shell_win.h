@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
-enum { kTrayIconId = 101, kTrayTipSize = 20 };
+#include "app/trend_tip.h"
+
+enum { kTrayIconId = 101 };
 // The timer that looks at the clock for the date column, once a minute.
 enum { kClockTimerId = 1, kClockTimerMs = 60 * 1000 };
 
@@ -21,6 +23,9 @@ int ShutdownBoard(HWND window);
 
 BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip);
 BOOL RemoveTrayIcon(HWND window, UINT id);
+// Brings TrayTip and the icon's tip up to date after a paint: the log, the
+// target or the trend switch may have changed.
+void RefreshTrayTip(HWND window);
 
 // Popup menu and its commands.
 int ShowBoardMenu(HWND window);

@@ -3,25 +3,49 @@
 
 #include <string.h>
 
+#include "store/records.h"
+
 NOTIFYICONDATAW TrayIconData;
 char TrayTip[kTrayTipSize];
 
+// The record's tip: the text cut to what it holds, the last place the zero.
+static void SetRecordTip(const char* tip) {
+    TrayIconData.szTip[0] = 0;
+    if (tip != NULL) {
+        MultiByteToWideChar(CP_UTF8, 0, tip, -1, TrayIconData.szTip, kTrayTipSize);
+        TrayIconData.szTip[kTrayTipSize - 1] = 0;
+    }
+}
+
 BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip) {
     memset(&TrayIconData, 0, sizeof TrayIconData);
-    TrayIconData.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    // The second form of the record: a tip of 128 characters, room for the
+    // trend's three lines.
+    TrayIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
     TrayIconData.hWnd = window;
     TrayIconData.uID = id;
     TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     TrayIconData.uCallbackMessage = WM_USER;
     TrayIconData.hIcon = icon;
-    if (tip != NULL) {
-        // The first-form record holds 64 characters of tip, the last one the zero.
-        MultiByteToWideChar(CP_UTF8, 0, tip, -1, TrayIconData.szTip, 64);
-        TrayIconData.szTip[63] = 0;
-    }
+    SetRecordTip(tip);
     return Shell_NotifyIconW(NIM_ADD, &TrayIconData);
 }
 
 BOOL RemoveTrayIcon(HWND, UINT) {
     return Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
+}
+
+void RefreshTrayTip(HWND) {
+    char tip[kTrayTipSize];
+    FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, Settings.weightdatalen,
+                  Settings.targetweight);
+    if (strcmp(tip, TrayTip) == 0)
+        return;
+    memcpy(TrayTip, tip, sizeof TrayTip);
+    SetRecordTip(TrayTip);
+    // Only the tip changes. When there is no notification area yet the call
+    // fails; "TaskbarCreated" later adds the icon with TrayTip.
+    NOTIFYICONDATAW change = TrayIconData;
+    change.uFlags = NIF_TIP;
+    Shell_NotifyIconW(NIM_MODIFY, &change);
 }

@@ -2,6 +2,7 @@
 // every paint makes one. The cost must not grow with the log's length.
 #include <benchmark/benchmark.h>
 
+#include "app/trend_tip.h"
 #include "render/chart_plan.h"
 
 namespace {
@@ -13,7 +14,7 @@ int PregnancyDays(int date) {
     return date % 100;
 }
 
-void BM_PlotChart(benchmark::State& state) {
+void PlotChart(benchmark::State& state, bool trend) {
     int32_t count = (int32_t)state.range(0);
     for (int32_t i = 0; i < count; i++) {
         BenchLog[i].date = 20100101 + i % 28;
@@ -26,12 +27,39 @@ void BM_PlotChart(benchmark::State& state) {
     settings.limit = settings.limit2 = settings.ninpu = settings.risou = 1;
     ChartInput in = {BenchLog, count, &settings, PregnancyDays};
     for (auto _ : state) {
-        PlanWeightChart(in, 360, count - 1, 0, &BenchPlan);
+        PlanWeightChart(in, 360, count - 1, 0, trend, &BenchPlan);
         benchmark::DoNotOptimize(BenchPlan.hoverIndex[255]);
         benchmark::ClobberMemory();
+    }
+}
+
+void BM_PlotChart(benchmark::State& state) {
+    PlotChart(state, false);
+}
+
+// The same with the trend line, whose first point carries the whole log
+// before it: this cost grows with the log. And the icon's tip with the trend
+// on, at its worst: no entry lies 28 days back, so the rate's search runs
+// through the whole log as well.
+void BM_PlotChartTrend(benchmark::State& state) {
+    PlotChart(state, true);
+}
+
+void BM_TrayTip(benchmark::State& state) {
+    int32_t count = (int32_t)state.range(0);
+    for (int32_t i = 0; i < count; i++) {
+        BenchLog[i].date = 20100101 + i % 28;
+        BenchLog[i].weight = 500 + (i * 7) % 61;
+    }
+    char tip[kTrayTipSize];
+    for (auto _ : state) {
+        FormatTrayTip(tip, sizeof tip, 1, BenchLog, count, 450);
+        benchmark::DoNotOptimize(tip[0]);
     }
 }
 
 } // namespace
 
 BENCHMARK(BM_PlotChart)->Arg(360)->Arg(65536);
+BENCHMARK(BM_PlotChartTrend)->Arg(360)->Arg(65536);
+BENCHMARK(BM_TrayTip)->Arg(360)->Arg(65536);

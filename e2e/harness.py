@@ -170,7 +170,7 @@ class BoardCase(unittest.TestCase):
         time.sleep(0.2)
 
     def menu(self, item):
-        """Chooses a popup-menu command by its row, 1 (体重入力) to 7 (終了)."""
+        """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""
         self.click(*BARE, button=3)  # the menu opens above and right of the pointer
         wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, what="the popup menu")
         self.key(*["Down"] * item, "Return")

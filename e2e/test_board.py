@@ -44,7 +44,7 @@ class Board(harness.BoardCase):
         self.assertEqual(self.origin(), moved)
 
     def test_each_way_out_saves_the_settings_with_the_position(self):
-        for way_out in (lambda: self.click(*EXIT_ZONE), lambda: self.menu(7), lambda: self.key("alt+F4")):
+        for way_out in (lambda: self.click(*EXIT_ZONE), lambda: self.menu(8), lambda: self.key("alt+F4")):
             self.start(b"winX=150\r\nwinY=160\r\nheight=170\r\nstartdate=20100508\r\n")
             self.assertEqual(self.origin(), (150, 160))
             way_out()

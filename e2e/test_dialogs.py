@@ -103,7 +103,7 @@ class Dialogs(harness.BoardCase):
         harness.wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
 
     def test_version_dialog_closes_with_ok_only(self):
-        self.menu(6)
+        self.menu(7)
         self.dialog("バージョン", "Escape")
         time.sleep(0.5)
         self.assertTrue(self.windows("バージョン"))

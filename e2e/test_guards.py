@@ -41,7 +41,7 @@ class Guards(BoardCase):
         self.dialog("設定")
         self.key("Escape")
         self.closed("設定")
-        self.menu(7)
+        self.menu(8)
         self.assertEqual(self.proc.wait(15), 0)
         self.assertEqual([f for f in os.listdir(self.folder) if f.startswith("loaded-")], [])
 
@@ -63,7 +63,7 @@ class Guards(BoardCase):
         self.key("Return")
         self.dialog("体重入力")
         self.key("Escape")
-        self.menu(7)
+        self.menu(8)
         hold.communicate()
         self.assertEqual(self.read("taiju.dat"), LOG)
         self.assertIn(b"weightdatalen=5\r\n", self.read("weighminder.ini"))

@@ -22,6 +22,7 @@ struct BoardObjects {
     HPEN UnderweightPen;
     HPEN OverweightPen;
     HPEN IdealGainPen;
+    HPEN TrendPen;
     HBRUSH PanelBrush; // made on the first paint
     HICON AppIcon;
     HINSTANCE Instance;
@@ -36,5 +37,5 @@ extern const int kPictureIds[kPictureCount];
 int PictureSlot(int resourceId);
 HBITMAP Picture(int resourceId);
 
-// The ten chart pens, created once at start-up.
+// The ten chart pens and the trend's, created once at start-up.
 void CreateBoardPens();

@@ -34,4 +34,6 @@ void CreateBoardPens() {
     Board.UnderweightPen = CreatePen(PS_SOLID, 1, RGB(128, 128, 255));
     Board.OverweightPen = CreatePen(PS_SOLID, 1, RGB(255, 128, 128));
     Board.IdealGainPen = CreatePen(PS_SOLID, 2, RGB(200, 200, 200));
+    // The trend, under the weight line: thin chalk of a colour of its own.
+    Board.TrendPen = CreatePen(PS_SOLID, 1, RGB(128, 255, 255));
 }

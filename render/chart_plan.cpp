@@ -3,6 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "render/trend.h"
+
 namespace {
 
 int32_t Saturate(int64_t v) {
@@ -64,7 +66,30 @@ int32_t GainDays(const ChartInput& in, int32_t index) {
     return in.gainDays(in.log[index].date);
 }
 
-void WidenByEntries(const ChartInput& in, const View& v, ChartScale* s) {
+// The trend of each entry in view, in turn, starting from the history
+// before the first. That history is the one part of the chart whose cost
+// grows with the log: it is run through once per plan.
+struct TrendWalk {
+    const WeightEntry* log;
+    int32_t next;  // log index of the next entry
+    int64_t grams; // trend of the entry before it
+};
+
+TrendWalk StartTrendWalk(const ChartInput& in, const View& v) {
+    TrendWalk t = {in.log, v.first, v.first > 0 ? TrendAt(in.log, v.first - 1) : 0};
+    return t;
+}
+
+int32_t NextTrendTenths(TrendWalk* t) {
+    int32_t w = t->log[t->next].weight;
+    t->grams = t->next == 0 ? FirstTrend(w) : NextTrend(t->grams, w);
+    t->next++;
+    return TrendTenths(t->grams);
+}
+
+// The trend in view widens the scale as the weights do; `trend` is null
+// while the trend is off.
+void WidenByEntries(const ChartInput& in, const View& v, const TrendWalk* trend, ChartScale* s) {
     int64_t high = 0;
     int64_t low = 9999;
     for (int32_t m = 0; m < v.count; m++) {
@@ -74,14 +99,22 @@ void WidenByEntries(const ChartInput& in, const View& v, ChartScale* s) {
         if (w < low)
             low = w;
     }
+    TrendWalk t = trend ? *trend : TrendWalk();
+    for (int32_t m = 0; trend && m < v.count; m++) {
+        int32_t w = NextTrendTenths(&t);
+        if (w > high)
+            high = w;
+        if (w < low)
+            low = w;
+    }
     s->high = high + 5;
     s->low = low - 5;
 }
 
-void ComputeScale(const ChartInput& in, const View& v, ChartScale* s) {
+void ComputeScale(const ChartInput& in, const View& v, const TrendWalk* trend, ChartScale* s) {
     const SettingsRecord& set = *in.settings;
     int64_t h = set.height;
-    WidenByEntries(in, v, s);
+    WidenByEntries(in, v, trend, s);
     s->underweight = Mul(Mul(h, 18), h) / 1000;
     s->overweight = Mul(Mul(h, 25), h) / 1000;
     if (set.ninpu == 1) {
@@ -182,6 +215,13 @@ void FillColumn(ColumnFiller* f, int32_t entry) {
     f->lastEntry = entry;
 }
 
+void AddTrendLine(StrokeWriter* w, const View& v, TrendWalk t) {
+    const ChartScale& s = w->plan->scale;
+    ChartStroke* st = BeginStroke(w, kStrokeTrend, kPenTrend);
+    for (int32_t m = 0; m < v.count; m++)
+        AddPoint(w, st, EntryX(s.step, m), ChartY(s, NextTrendTenths(&t)));
+}
+
 int32_t WeightPen(int32_t span) {
     if (span > 30)
         return kPenWeightThin;
@@ -249,6 +289,11 @@ void FormatHoverLabel(const WeightEntry& e, char out[kHoverLabelSize]) {
 
 int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t scrollBack,
                     ChartPlan* plan) {
+    return PlanWeightChart(in, span, marker, scrollBack, false, plan);
+}
+
+int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t scrollBack,
+                    bool trend, ChartPlan* plan) {
     plan->strokeCount = 0;
     plan->first = 0;
     plan->count = 0;
@@ -266,7 +311,8 @@ int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t 
     plan->first = v.first;
     plan->count = v.count;
     ChartScale* s = &plan->scale;
-    ComputeScale(in, v, s);
+    TrendWalk walk = trend ? StartTrendWalk(in, v) : TrendWalk();
+    ComputeScale(in, v, trend ? &walk : nullptr, s);
     s->step = 115000 / (span - 1);
     s->xEnd = Saturate((int64_t)s->step * (span - 1) / 1000 + 5);
 
@@ -274,6 +320,8 @@ int PlanWeightChart(const ChartInput& in, int32_t span, int32_t marker, int32_t 
     StrokeWriter w = {plan, 0};
     if (set.risou == 1)
         AddReferenceLine(&w, in, v, kStrokeIdealGain, kPenIdealGain, kRefIdealGain);
+    if (trend)
+        AddTrendLine(&w, v, walk);
     AddWeightLine(&w, in, v, span, marker);
     if (set.limit2 == 1) {
         if (set.ninpu == 0)

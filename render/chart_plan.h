@@ -18,12 +18,14 @@ enum ChartPen {
     kPenUnderweight,
     kPenOverweight,
     kPenIdealGain,
+    kPenTrend, // made after the other ten
     kChartPenCount
 };
 
 // What each stroke of the plan draws, in drawing order.
 enum ChartStrokeKind {
     kStrokeIdealGain,
+    kStrokeTrend,
     kStrokeWeight,
     kStrokeUnderweight,
     kStrokeOverweight,
@@ -46,10 +48,10 @@ struct ChartStroke {
 };
 
 enum {
-    kChartMaxStrokes = 6,
-    // Four polylines of at most one point per log entry, the target line
+    kChartMaxStrokes = 7,
+    // Five polylines of at most one point per log entry, the target line
     // and the marker.
-    kChartPointCapacity = 4 * kLogCapacity + 4,
+    kChartPointCapacity = 5 * kLogCapacity + 4,
 };
 
 // Reference values and the scale are kept in 64 bits, and the products that
@@ -91,6 +93,12 @@ struct ChartInput {
 // Returns 0, or -1 with no strokes when the log is empty.
 int PlanWeightChart(const ChartInput& input, int32_t span, int32_t marker, int32_t scrollBack,
                     ChartPlan* plan);
+// The same, with the trend line under the weight line when `trend` is set:
+// one point per entry in view at the weight's x, the trend of the first
+// carrying every entry before it; the scale takes in the trend values in view
+// as it does the weights.
+int PlanWeightChart(const ChartInput& input, int32_t span, int32_t marker, int32_t scrollBack,
+                    bool trend, ChartPlan* plan);
 
 // The read-out text of one entry, "'yy/m/d w.wkg", cut to 19 characters.
 void FormatHoverLabel(const WeightEntry& entry, char out[kHoverLabelSize]);

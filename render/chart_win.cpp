@@ -69,6 +69,8 @@ HPEN ChartPenHandle(int32_t pen) {
         return Board.UnderweightPen;
     case kPenOverweight:
         return Board.OverweightPen;
+    case kPenTrend:
+        return Board.TrendPen;
     default:
         return Board.IdealGainPen;
     }
@@ -76,7 +78,8 @@ HPEN ChartPenHandle(int32_t pen) {
 
 int32_t PlotWeightChart(int32_t span, int32_t marker, int32_t scrollBack) {
     ChartPlan& plan = ChartScratch;
-    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, &plan) != 0)
+    bool trend = Options.trend == 1;
+    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, trend, &plan) != 0)
         return 0;
     for (int32_t i = 0; i < plan.strokeCount; i++)
         DrawStroke(Board.Backbuffer, plan, plan.strokes[i]);

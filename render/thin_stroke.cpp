@@ -18,7 +18,8 @@ bool Interior(const ChartPoint& a, const ChartPoint& b, const ChartPoint& c) {
 } // namespace
 
 bool IsThinPen(int32_t pen) {
-    return pen == kPenWeightThin || pen == kPenUnderweight || pen == kPenOverweight;
+    return pen == kPenWeightThin || pen == kPenUnderweight || pen == kPenOverweight ||
+           pen == kPenTrend;
 }
 
 int32_t ReduceThinStroke(ChartPoint* points, int32_t count) {

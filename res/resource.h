@@ -69,6 +69,7 @@
 #define ID_CMD_RESET 40006
 #define ID_CMD_CSV 40007
 #define ID_CMD_DATA_EDIT 40010
+#define ID_CMD_TREND 40011
 
 // Version dialog
 #define IDD_VERSION 107

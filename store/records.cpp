@@ -4,6 +4,7 @@
 
 WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
+OptionSettings Options;
 int LogPartlyRead;
 int32_t LogCountOnDisk;
 double CurrentWeight;
@@ -13,6 +14,7 @@ CalendarDate PendingPeriodDate;
 
 void ResetRecordsToDefaults() {
     memset(&Settings, 0, sizeof Settings);
+    memset(&Options, 0, sizeof Options);
     Settings.targetweight = 500;
     Settings.original = 500;
     Settings.height = 150;

@@ -40,8 +40,16 @@ struct CalendarDate {
     int day;
 };
 
+// Options kept in weighminder.ini after the twelve keys. Each is written
+// only while it is on, so with all of them off the file is the one older
+// copies write; they ignore these keys.
+struct OptionSettings {
+    int32_t trend; // 1 = the trend on the chart and in the icon's tip
+};
+
 extern WeightEntry WeightLog[kLogCapacity];
 extern SettingsRecord Settings; // Settings.weightdatalen is the log's count
+extern OptionSettings Options;
 extern double CurrentWeight;    // kilograms
 // Set when taiju.dat could not be read whole: the log in memory may be
 // shorter than the file, and no save may replace it (see LoadLog).

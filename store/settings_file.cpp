@@ -19,6 +19,10 @@ int SaveSettings(OwnerWindow owner) {
     if (LogPartlyRead)
         stored.weightdatalen = LogCountOnDisk;
     int length = FormatSettingsText(SettingsText, sizeof SettingsText, &stored, &PeriodStartDate);
+    if (length >= 0) {
+        int options = FormatOptionLines(SettingsText + length, sizeof SettingsText - length, &Options);
+        length = options < 0 ? -1 : length + options;
+    }
     if (length < 0 || SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0) {
         ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
         return -1;
@@ -79,6 +83,7 @@ int LoadSettings(OwnerWindow owner) {
     }
     SettingsText[length] = '\0';
     ParseSettingsText(SettingsText, length, &Settings);
+    ParseOptionLines(SettingsText, length, &Options);
     PeriodStartDate = PeriodFromStartdate(Settings.startdate, today);
     ClampSettings(&Settings, Platform.screenWidth(), Platform.screenHeight());
     return 0;

@@ -19,6 +19,11 @@ int FormatSettingsText(char* out, int capacity, const SettingsRecord* s,
     return n < 0 || n >= capacity ? -1 : n;
 }
 
+int FormatOptionLines(char* out, int capacity, const OptionSettings* o) {
+    int n = snprintf(out, capacity, "%s", o->trend == 1 ? "trend=1\r\n" : "");
+    return n < 0 || n >= capacity ? -1 : n;
+}
+
 static char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
 }
@@ -85,6 +90,12 @@ void ParseSettingsText(const char* text, int length, SettingsRecord* s) {
     ReadKey(text, length, "ninpu=", &s->ninpu);
     ReadKey(text, length, "risou=", &s->risou);
     ReadKey(text, length, "startdate=", &s->startdate);
+}
+
+void ParseOptionLines(const char* text, int length, OptionSettings* o) {
+    int32_t trend = 0;
+    ReadKey(text, length, "trend=", &trend);
+    o->trend = trend == 1;
 }
 
 CalendarDate PeriodFromStartdate(int32_t startdate, CalendarDate today) {

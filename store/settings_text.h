@@ -9,6 +9,11 @@
 int FormatSettingsText(char* out, int capacity, const SettingsRecord* settings,
                        const CalendarDate* period);
 
+// Formats the option lines that follow the twelve: "trend=1\r\n" while the
+// trend is on, nothing otherwise. Returns the length, or -1 when it does
+// not fit.
+int FormatOptionLines(char* out, int capacity, const OptionSettings* options);
+
 // Looks for `key` (with its '=') from position *pos, ignoring case. Only
 // positions p with p + strlen(key) + 2 < length are tried, so a key needs
 // at least three more characters of text after it. On success *pos is just
@@ -23,6 +28,9 @@ int32_t DecimalValue(const char* text, int length);
 // Reads every key found in `text` into `settings`; keys that are absent, or
 // whose value is longer than 99 characters, leave their field alone.
 void ParseSettingsText(const char* text, int length, SettingsRecord* settings);
+
+// Reads the options: a missing key means off, and only the value 1 means on.
+void ParseOptionLines(const char* text, int length, OptionSettings* options);
 
 // The start date stored in `startdate`, or `today` when its year is before 2000.
 CalendarDate PeriodFromStartdate(int32_t startdate, CalendarDate today);

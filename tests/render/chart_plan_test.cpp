@@ -56,7 +56,7 @@ std::string Strokes() {
     std::string out;
     for (int i = 0; i < Plan.strokeCount; i++) {
         const ChartStroke& s = Plan.strokes[i];
-        out += (i ? " | " : "") + std::string(1, "GWUOTM"[s.kind]) + std::to_string(kWidth[s.pen]);
+        out += (i ? " | " : "") + std::string(1, "GRWUOTM"[s.kind]) + std::to_string(kWidth[s.pen]);
         for (int p = s.start; p < s.start + s.count; p++)
             out += " " + std::to_string(Plan.points[p].x) + "," + std::to_string(Plan.points[p].y);
     }
