@@ -66,32 +66,38 @@ TEST(Trend, RoundsEachStepAndTheTenthsToTheNearest) {
 }
 
 TEST(Trend, AFullLogOf65536Entries) {
-    // 80.0 kg throughout, then a tenth of the way to 90.0: +1.0 kg in 28
-    // days, 0.25 kg a week with the half rounded up; 85.0 in 112 days.
-    int32_t n = RateLog(1, kLogCapacity - 1, 900);
-    ASSERT_EQ(n, kLogCapacity);
-    EXPECT_EQ(Tip(1, n, 850), "weighminder\nトレンド 81.0kg  +0.3kg/週\n目標到達 2010/05/21頃");
+    // 80.0 kg on 20 December, then a tenth of the way to 90.0 on 17 January:
+    // +1.0 kg in 28 days, 0.25 kg a week with the half rounded up; 85.0 in
+    // 112 days.
+    for (int32_t i = 0; i < kLogCapacity; i++)
+        Log[i] = WeightEntry{20091220, 800};
+    Log[kLogCapacity - 1] = WeightEntry{20100117, 900};
+    EXPECT_EQ(Tip(1, kLogCapacity, 850),
+              "weighminder\nトレンド 81.0kg  +0.3kg/週\n目標到達 2010/05/09頃");
 }
 
 TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
     // 80.0 kg from January `first`, then `last` on the 29th: 70.0 gives
-    // -1.0 kg in 28 days, -0.25 kg a week; 80.1 gives 2.5 g a week.
+    // -1.0 kg in 28 days, -0.25 kg a week (762 days to 51.8 kg, over a leap
+    // day); 80.1 gives 2.5 g a week, shown as 0.0 and so no date.
     struct {
         int32_t trendOn, first, before, last, target;
         const char* tip;
     } cases[] = {
         {0, 1, 14, 700, 750, "weighminder"},
         {1, 1, 14, 700, 750, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/05/21頃"},
-        {1, 1, 13, 700, 600, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2011/07/15頃"},
+        {1, 1, 13, 700, 518, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2012/03/01頃"},
+        {1, 1, 13, 700, 519, "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2012/02/27頃"},
         {1, 1, 12, 700, 750, "weighminder\nトレンド 79.0kg"}, // 13 entries
         {1, 2, 13, 700, 750, "weighminder\nトレンド 79.0kg"}, // 27 days
         {1, 1, 14, 700, 0, "weighminder\nトレンド 79.0kg  -0.3kg/週"},   // 2,212 days
         {1, 1, 14, 700, 790, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // there
         {1, 1, 14, 700, 800, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // behind
-        {1, 1, 14, 801, 850, "weighminder\nトレンド 80.0kg  0.0kg/週"},
+        {1, 1, 14, 801, 801, "weighminder\nトレンド 80.0kg  0.0kg/週"}, // 252 days
     };
     for (const auto& c : cases)
         EXPECT_EQ(Tip(c.trendOn, RateLog(c.first, c.before, c.last), c.target), c.tip);
+    EXPECT_EQ(Tip(1, 1, 750), "weighminder\nトレンド 80.0kg");
     EXPECT_EQ(Tip(1, 0, 750), "weighminder");
     // The widest figures still fit the icon's record.
     int32_t n = RateLog(1, 14, INT32_MAX);
