@@ -21,6 +21,7 @@ Environment:
 
 import faulthandler
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -178,9 +179,10 @@ OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 
 
 class XSession:
-    """Xvfb on a free display number (100 or above) with openbox running."""
+    """Xvfb on a free display number (100 or above) with openbox running;
+    log_pixels sets the display's DPI in its Wine prefix."""
 
-    def __init__(self):
+    def __init__(self, log_pixels=None):
         self.xvfb = None
         self.wm = None
         self.wm_config = None
@@ -209,6 +211,8 @@ class XSession:
             raise HarnessError("no free X display")
         self.home = tempfile.mkdtemp(prefix="wm-e2e-session-")
         self.prefix = make_private_prefix(os.path.join(self.home, "wine"))
+        if log_pixels:
+            set_log_pixels(self.prefix, log_pixels)
         self.wm_config = os.path.join(self.home, "openbox.xml")
         with open(self.wm_config, "w") as f:
             f.write(OPENBOX_CONFIG)
@@ -316,6 +320,16 @@ def make_private_prefix(folder):
     os.symlink("../drive_c", os.path.join(folder, "dosdevices", "c:"))
     os.symlink("/", os.path.join(folder, "dosdevices", "z:"))
     return folder
+
+
+def set_log_pixels(prefix, dpi):
+    """Sets the display's DPI for the user of a prefix whose Wine is not running yet."""
+    path = os.path.join(prefix, "user.reg")
+    with open(path, encoding="utf-8", errors="surrogateescape") as f:
+        text = re.sub(r'(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)',
+                      r'\g<1>"LogPixels"=dword:%08x\n' % dpi, f.read(), 1)
+    with open(path, "w", encoding="utf-8", errors="surrogateescape") as f:
+        f.write(text)
 
 
 def wine_loader(exe):
@@ -519,13 +533,14 @@ class BoardTestCase(unittest.TestCase):
     """One X session per test class; one fresh folder and program per test."""
 
     session = None
+    log_pixels = None # the display's DPI for the class; None: the prefix's own (96)
 
     @classmethod
     def setUpClass(cls):
         cls.exe = os.path.abspath(os.environ.get("WM_EXE", DEFAULT_EXE))
         if not os.path.exists(cls.exe):
             raise unittest.SkipTest("weighminder.exe is not built: " + cls.exe)
-        cls.session = XSession()
+        cls.session = XSession(cls.log_pixels)
 
     @classmethod
     def tearDownClass(cls):
