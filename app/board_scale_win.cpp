@@ -68,9 +68,8 @@ POINT BoardOrigin(HWND window) {
 // The system asks what size the window wants at another DPI before it moves
 // it there, and then suggests a place that keeps the pointer on it.
 LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size) {
-    ScaleSize wanted =
-        WindowSize(window, ScaleForMonitor(window, dpi,
-                                           MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
+    ScaleSize wanted = WindowSize(
+        window, ScaleForMonitor(window, dpi, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
     size->cx = wanted.width;
     size->cy = wanted.height;
     return TRUE;

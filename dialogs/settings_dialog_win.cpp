@@ -100,8 +100,8 @@ static void AddPeriodCalendar(HWND dialog) {
     SendMessageW(PeriodCalendar, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     RECT least = {0, 0, 0, 0};
     SendMessageW(PeriodCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
-    CalendarLayout layout = LayoutPeriodCalendar(width, least.right, least.bottom,
-                                                 static_cast<int>(WindowDpi(dialog)));
+    CalendarLayout layout =
+        LayoutPeriodCalendar(width, least.right, least.bottom, static_cast<int>(WindowDpi(dialog)));
     MoveWindow(dialog, frame.left, frame.top, width, layout.dialogHeight, TRUE);
     MoveWindow(PeriodCalendar, layout.x, layout.y, layout.width, layout.height, TRUE);
 }

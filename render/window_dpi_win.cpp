@@ -35,9 +35,9 @@ UINT WindowDpi(HWND window) {
     }
     // shcore is loaded only on a system without GetDpiForWindow.
     static DpiForMonitorFn forMonitor =
-        forWindow != NULL ? NULL
-                          : Entry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"),
-                                                   "GetDpiForMonitor");
+        forWindow != NULL
+            ? NULL
+            : Entry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (forMonitor != NULL &&
         forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y) ==

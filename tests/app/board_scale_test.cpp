@@ -13,12 +13,13 @@
 namespace {
 
 TEST(BoardScale, NearestWholeFactorOfDpiOver96WithinTheRoom) {
+    // DPI, room width and height, scale.
     const int32_t cases[][4] = {
-        // dpi, room width and height, scale
-        {96, 1920, 1080, 1},  {120, 1920, 1080, 1}, {143, 1920, 1080, 1}, {144, 1920, 1080, 2},
-        {192, 1920, 1080, 2}, {239, 1920, 1080, 2}, {240, 1920, 1080, 3}, {480, 3840, 2160, 5},
-        {0, 1920, 1080, 1},   {-96, 1920, 1080, 1}, {480, 1018, 762, 4},  {480, 1250, 499, 4},
-        {192, 200, 80, 1},    {2147483647, 2500, 1000, 10}};
+        {96, 1920, 1080, 1},  {120, 1920, 1080, 1},       {143, 1920, 1080, 1},
+        {144, 1920, 1080, 2}, {192, 1920, 1080, 2},       {239, 1920, 1080, 2},
+        {240, 1920, 1080, 3}, {480, 3840, 2160, 5},       {0, 1920, 1080, 1},
+        {-96, 1920, 1080, 1}, {480, 1018, 762, 4},        {480, 1250, 499, 4},
+        {192, 200, 80, 1},    {INT32_MAX, 2500, 1000, 10}};
     for (const auto& c : cases)
         EXPECT_EQ(BoardScaleForDpi(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1];
 }
@@ -26,8 +27,10 @@ TEST(BoardScale, NearestWholeFactorOfDpiOver96WithinTheRoom) {
 // At scale k each zone's inclusive bounds (the 96-DPI table) run from the
 // first window pixel of its first block to the last pixel of its last one.
 TEST(BoardScale, EachZoneCoversExactlyTheBlocksOfItsBoardPixels) {
-    const uint32_t zones[][5] = {{kZoneChart, 5, 3, 129, 69},   {kZonePlus, 71, 76, 89, 94},
-                                 {kZoneMinus, 31, 76, 49, 94},  {kZoneWeight, 131, 6, 219, 39},
+    const uint32_t zones[][5] = {{kZoneChart, 5, 3, 129, 69},
+                                 {kZonePlus, 71, 76, 89, 94},
+                                 {kZoneMinus, 31, 76, 49, 94},
+                                 {kZoneWeight, 131, 6, 219, 39},
                                  {kZoneExit, 171, 86, 189, 99}};
     auto zoneAt = [](uint32_t x, uint32_t y, uint32_t k) {
         uint32_t board = BoardParamFromWindow(x | y << 16, static_cast<int32_t>(k));
@@ -49,8 +52,8 @@ TEST(BoardScale, EachZoneCoversExactlyTheBlocksOfItsBoardPixels) {
 
 TEST(BoardScale, APaintCopiesTheWholeBlocksUnderTheInvalidRectangle) {
     const ScaleRect cases[][2] = {
-        {{0, 0, 500, 200}, {0, 0, 250, 100}},       {{3, 5, 7, 9}, {1, 2, 4, 5}},
-        {{4, 6, 6, 8}, {2, 3, 3, 4}},               {{499, 199, 500, 200}, {249, 99, 250, 100}},
+        {{0, 0, 500, 200}, {0, 0, 250, 100}},   {{3, 5, 7, 9}, {1, 2, 4, 5}},
+        {{4, 6, 6, 8}, {2, 3, 3, 4}},           {{499, 199, 500, 200}, {249, 99, 250, 100}},
         {{-5, -5, 900, 900}, {0, 0, 250, 100}},
     };
     for (const auto& c : cases) {
@@ -64,10 +67,10 @@ TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
     ScaleSize plain = BoardWindowSize(1, 3, 3), twice = BoardWindowSize(2, 3, 3);
     EXPECT_EQ(std::make_pair(plain.width, plain.height), std::make_pair(256, 106)); // as at 96 DPI
     EXPECT_EQ(std::make_pair(twice.width, twice.height), std::make_pair(506, 206));
-    const int32_t cases[][5] = {
-        // saved x, y, scale, placed x, y on a 1024 x 768 screen
-        {100, 50, 1, 100, 50}, {768, 662, 1, 768, 662}, {769, 663, 1, 768, 662},
-        {769, 663, 2, 518, 562}, {-40, -1, 2, 0, 0},    {2147483647, 300, 2, 518, 300}};
+    // Saved x, y, scale, placed x, y on a 1024 x 768 screen.
+    const int32_t cases[][5] = {{100, 50, 1, 100, 50},   {768, 662, 1, 768, 662},
+                                {769, 663, 1, 768, 662}, {769, 663, 2, 518, 562},
+                                {-40, -1, 2, 0, 0},      {2147483647, 300, 2, 518, 300}};
     for (const auto& c : cases) {
         ScalePoint p = BoardOriginOnScreen({c[0], c[1]}, c[2] == 1 ? plain : twice, 1024, 768);
         EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c[3], c[4])) << c[0];
