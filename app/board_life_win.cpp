@@ -46,26 +46,6 @@ static void CreateBoardFont() {
                                   0, 0, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
 }
 
-static void ShapeWindow(HWND window) {
-    // Only the client area shows: the dialog frame is cut away. The shape is
-    // set once, here, never from a paint: a shape change with redraw asked
-    // for inside a paint can queue the next paint, and the board would
-    // repaint itself without end.
-    int fx = GetSystemMetrics(SM_CXDLGFRAME);
-    int fy = GetSystemMetrics(SM_CYDLGFRAME);
-    HRGN shape = CreateRectRgn(fx, fy, kWindowWidth - fx, kWindowHeight - fy);
-    if (!SetWindowRgn(window, shape, FALSE)) {
-        DeleteObject(shape);
-    }
-}
-
-static void PlaceWindow(HWND window) {
-    HWND order = Settings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
-    int x = Settings.winX - GetSystemMetrics(SM_CXDLGFRAME);
-    int y = Settings.winY - GetSystemMetrics(SM_CYDLGFRAME);
-    SetWindowPos(window, order, x, y, kWindowWidth, kWindowHeight, 0);
-}
-
 int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     lstrcpynA(TrayTip, "weighminder", kTrayTipSize);
     ResetRecordsToDefaults();
@@ -75,7 +55,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     LoadSettings(window);
     LoadLog();
     CreateSurfaces(window);
-    AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
+    AddTrayIcon(window, kTrayIconId, Board.TrayIcon, TrayTip);
     LoadPictures(creation->hInstance);
     ComposeSpriteSheet();
     CreateBoardPens();
@@ -85,8 +65,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     if (LayeredAttributesEntry != NULL) {
         LayeredAttributesEntry(window, kTransparentKey, 100, LWA_COLORKEY);
     }
-    PlaceWindow(window);
-    ShapeWindow(window);
+    PlaceBoard(window);
     SetTimer(window, kClockTimerId, kClockTimerMs, NULL);
     srand(static_cast<unsigned>(time(NULL)));
     FaceIndex = rand() % 6;
@@ -119,9 +98,11 @@ static void FreeDrawingObjects() {
     }
     // No handle outlives its object: a paint that still comes draws nothing.
     HICON icon = Board.AppIcon;
+    HICON trayIcon = Board.TrayIcon;
     HINSTANCE instance = Board.Instance;
     memset(&Board, 0, sizeof Board);
     Board.AppIcon = icon;
+    Board.TrayIcon = trayIcon;
     Board.Instance = instance;
 }
 
@@ -130,11 +111,10 @@ int ShutdownBoard(HWND window) {
         return 0;
     }
     BoardShutDown = 1;
-    RECT rect;
-    if (GetWindowRect(window, &rect)) {
-        Settings.winX = rect.left + GetSystemMetrics(SM_CXDLGFRAME);
-        Settings.winY = rect.top + GetSystemMetrics(SM_CYDLGFRAME);
-    }
+    // The board's top-left corner in screen pixels, whatever its scale.
+    POINT origin = BoardOrigin(window);
+    Settings.winX = origin.x;
+    Settings.winY = origin.y;
     SaveSettings(window);
     KillTimer(window, kClockTimerId);
     FreeDrawingObjects();

@@ -3,6 +3,7 @@
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
+#include "render/board_scale.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
 
@@ -23,8 +24,14 @@ static LRESULT OnPaint(HWND window) {
     return result;
 }
 
+// Pointer positions in board pixels: at any scale the hot zones, the drag and
+// the chart's columns are those of the 250 x 100 board.
+static uint32_t BoardParam(LPARAM lParam) {
+    return BoardParamFromWindow(static_cast<uint32_t>(lParam), BoardScale);
+}
+
 static void OnMouseMove(HWND window, LPARAM lParam) {
-    MouseMoveEffect effect = TrackMouseMove(static_cast<uint32_t>(lParam));
+    MouseMoveEffect effect = TrackMouseMove(BoardParam(lParam));
     if (effect.cursor == kCursorHand) {
         SetCursor(LoadCursorW(Board.Instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR)));
     } else if (effect.cursor == kCursorArrow) {
@@ -38,7 +45,7 @@ static void OnMouseMove(HWND window, LPARAM lParam) {
 }
 
 static void OnLeftButtonUp(HWND window, LPARAM lParam) {
-    switch (ReleaseLeftButton(static_cast<uint32_t>(lParam))) {
+    switch (ReleaseLeftButton(BoardParam(lParam))) {
     case kClickSpan:
         RepaintBoard(window, FALSE);
         break;
@@ -90,7 +97,7 @@ static void OnClockMayHaveMoved(HWND window) {
 
 static void OnTaskbarCreated(HWND window) {
     // The taskbar was created anew (Explorer restarted), so the icon is gone.
-    AddTrayIcon(window, kTrayIconId, Board.AppIcon, TrayTip);
+    AddTrayIcon(window, kTrayIconId, Board.TrayIcon, TrayTip);
 }
 
 LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -125,6 +132,10 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_USER:
         OnTrayIcon(window, lParam);
         break;
+    case WM_GETDPISCALEDSIZE:
+        return OnDpiScaledSize(window, static_cast<UINT>(wParam), reinterpret_cast<SIZE*>(lParam));
+    case WM_DPICHANGED:
+        return OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
     case WM_TIMER:
     case WM_TIMECHANGE:
     case WM_POWERBROADCAST:

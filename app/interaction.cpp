@@ -12,6 +12,7 @@ int32_t DragCountdown = 0;
 int32_t HandCursorShown = 0;
 int32_t ModalOpen = 0;
 int32_t FaceIndex = 0;
+int32_t BoardScale = 1;
 
 void ResetInteractionState() {
     ChartSpan = 7;
@@ -23,4 +24,5 @@ void ResetInteractionState() {
     DragCountdown = 0;
     HandCursorShown = 0;
     ModalOpen = 0;
+    BoardScale = 1;
 }

@@ -12,3 +12,5 @@ extern int32_t DragCountdown;
 extern int32_t HandCursorShown;
 extern int32_t ModalOpen;
 extern int32_t FaceIndex; // 0..5, drawn once at start-up
+// The board's enlargement on screen (render/board_scale.h): 1 at 96 DPI.
+extern int32_t BoardScale;

@@ -16,11 +16,19 @@ static ATOM RegisterBoardClass(HINSTANCE instance) {
     wc.lpfnWndProc = BoardWindowProc;
     wc.hInstance = instance;
     wc.hIcon = Board.AppIcon;
-    wc.hIconSm = Board.AppIcon;
+    wc.hIconSm = Board.TrayIcon;
     wc.hCursor = NULL; // the window procedure sets the cursor itself
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = L"weighminder";
     return RegisterClassExW(&wc);
+}
+
+// The notification area and the small class icon take the small icon size
+// of the system's DPI: the icon group's nearest image, not a shrunk 32 x 32.
+static HICON LoadSmallIcon(HINSTANCE instance) {
+    HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+    return icon != NULL ? static_cast<HICON>(icon) : Board.AppIcon;
 }
 
 static void FindLayeredAttributes() {
@@ -35,6 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RestrictDllSearch();
     InstallPlatformSeams();
     Board.AppIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    Board.TrayIcon = LoadSmallIcon(instance);
     if (RegisterBoardClass(instance) == 0) {
         return 0;
     }

@@ -21,6 +21,12 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 int InitBoard(HWND window, const CREATESTRUCTW* creation);
 int ShutdownBoard(HWND window);
 
+// The window's size, shape and place at the display's scale (BoardScale).
+void PlaceBoard(HWND window); // at start-up, from the saved position
+POINT BoardOrigin(HWND window); // the board's top-left corner on the screen
+LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size);
+LRESULT OnDpiChanged(HWND window, UINT dpi, const RECT* suggested);
+
 BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip);
 BOOL RemoveTrayIcon(HWND window, UINT id);
 // Brings TrayTip and the icon's tip up to date after a paint: the log, the

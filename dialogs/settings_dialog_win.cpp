@@ -11,6 +11,7 @@
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
 #include "store/settings_file.h"
+#include "render/window_dpi_win.h"
 #include "store/system_library_win.h"
 
 HWND PeriodCalendar;
@@ -22,6 +23,13 @@ static HMODULE CommonControls; // loaded once, kept for the process's life
 // at start-up: the board itself never needs them, and loading them costs the
 // widget a few megabytes for its whole run.
 static void RegisterCalendarClass() {
+    if (CommonControls == NULL) {
+        // By name, so that the version 6 the manifest asks for comes from the
+        // system's side-by-side store; the search itself stays in the system
+        // folder. Windows 7 without the update that brought the flag refuses
+        // it: then by full path.
+        CommonControls = LoadLibraryExW(L"comctl32.dll", NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
     if (CommonControls == NULL) {
         CommonControls = LoadSystemLibrary(L"comctl32.dll");
     }
@@ -92,7 +100,8 @@ static void AddPeriodCalendar(HWND dialog) {
     SendMessageW(PeriodCalendar, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     RECT least = {0, 0, 0, 0};
     SendMessageW(PeriodCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
-    CalendarLayout layout = LayoutPeriodCalendar(width, least.right, least.bottom);
+    CalendarLayout layout =
+        LayoutPeriodCalendar(width, least.right, least.bottom, static_cast<int>(WindowDpi(dialog)));
     MoveWindow(dialog, frame.left, frame.top, width, layout.dialogHeight, TRUE);
     MoveWindow(PeriodCalendar, layout.x, layout.y, layout.width, layout.height, TRUE);
 }

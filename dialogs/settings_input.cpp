@@ -1,5 +1,6 @@
 #include "dialogs/settings_input.h"
 
+#include <stdint.h>
 #include <stdio.h>
 
 #include "dialogs/number_text.h"
@@ -38,18 +39,27 @@ int OriginalWeightEnabled(int idealGainTicked) {
     return idealGainTicked != 0;
 }
 
-CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight) {
+// Pixels at 96 DPI at another DPI, rounded to the nearest.
+static int AtDpi(int pixels, int dpi) {
+    if (dpi <= 0)
+        dpi = 96;
+    return static_cast<int>((static_cast<int64_t>(pixels) * dpi + 48) / 96);
+}
+
+CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight, int dpi) {
     CalendarLayout layout;
+    int countMargin = AtDpi(10, dpi);
     int n = 1;
     // A calendar that reports no width still gets one month, and never more
     // than a year's worth.
-    while (monthWidth + 10 > 0 && n < kMostMonths && (monthWidth + 10) * (n + 1) < dialogWidth)
+    while (monthWidth + countMargin > 0 && n < kMostMonths &&
+           (monthWidth + countMargin) * (n + 1) < dialogWidth)
         n++;
     layout.months = n;
-    layout.dialogHeight = monthHeight + 220;
-    layout.x = 10;
-    layout.y = 185;
-    layout.width = (monthWidth + 15) * n;
+    layout.dialogHeight = monthHeight + AtDpi(220, dpi);
+    layout.x = AtDpi(10, dpi);
+    layout.y = AtDpi(185, dpi);
+    layout.width = (monthWidth + AtDpi(15, dpi)) * n;
     layout.height = monthHeight;
     return layout;
 }

@@ -31,13 +31,16 @@ int OriginalWeightEnabled(int idealGainTicked);
 
 // The calendar shows as many months as fit the dialog's outer width W with
 // 10 pixels per month, is sized with 15 pixels per month, and the dialog's
-// outer height becomes the month height plus 220.
+// outer height becomes the month height plus 220. These pixels, and the
+// calendar's place (10, 185), are those of 96 DPI; at another DPI they grow
+// with it, as the dialog's own font and controls do.
 struct CalendarLayout {
     int months;
     int dialogHeight;
     int x, y, width, height; // in the dialog's client area
 };
-CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight);
+CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight,
+                                    int dpi = 96);
 
 // "%4d/%02d/%02d"
 void FormatPeriodDate(const CalendarDate& date, char* out, size_t size);

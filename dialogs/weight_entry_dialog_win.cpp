@@ -4,11 +4,15 @@
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
+#include <stdint.h>
+
 #include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/number_text.h"
 #include "dialogs/weight_input.h"
 #include "render/board_objects.h"
+#include "render/board_scale.h"
+#include "render/window_dpi_win.h"
 #include "store/log_file.h"
 #include "store/platform.h"
 
@@ -35,18 +39,58 @@ static void ShowCurrentWeight(HWND dialog) {
     CurrentWeight = shown; // the same value, should the edit not notify
 }
 
-static void AddStepButton(HWND dialog, int id, int y, int picture) {
+// The step arrows enlarged by a whole factor at a higher DPI, as the board
+// is; made when the dialog opens and freed when it closes.
+static HBITMAP EnlargedArrows[2];
+
+static HBITMAP EnlargedPicture(HWND dialog, HBITMAP picture, int scale) {
+    BITMAP bm;
+    if (scale <= 1 || picture == NULL || !GetObject(picture, sizeof bm, &bm))
+        return NULL;
+    HDC screen = GetDC(dialog);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP large = CreateCompatibleBitmap(screen, bm.bmWidth * scale, bm.bmHeight * scale);
+    HGDIOBJ fromBefore = SelectObject(from, picture);
+    HGDIOBJ toBefore = SelectObject(to, large);
+    SetStretchBltMode(to, COLORONCOLOR);
+    StretchBlt(to, 0, 0, bm.bmWidth * scale, bm.bmHeight * scale, from, 0, 0, bm.bmWidth,
+               bm.bmHeight, SRCCOPY);
+    SelectObject(from, fromBefore);
+    SelectObject(to, toBefore);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(dialog, screen);
+    return large;
+}
+
+static void FreeEnlargedArrows() {
+    for (HBITMAP& arrow : EnlargedArrows) {
+        if (arrow != NULL)
+            DeleteObject(arrow);
+        arrow = NULL;
+    }
+}
+
+// The step buttons are placed in pixels, those of 96 DPI: at another DPI
+// they grow with it, as the dialog's font and controls do.
+static void AddStepButton(HWND dialog, int id, int y, int picture, HBITMAP* enlarged) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, 51, y, 19, 19, dialog,
+    UINT dpi = WindowDpi(dialog);
+    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, ScaleToDpi(51, dpi),
+                    ScaleToDpi(y, dpi), ScaleToDpi(19, dpi), ScaleToDpi(19, dpi), dialog,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    *enlarged = EnlargedPicture(dialog, Picture(picture),
+                                BoardScaleForDpi(static_cast<int32_t>(dpi), INT32_MAX, INT32_MAX));
     SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(Picture(picture)));
+                        reinterpret_cast<LPARAM>(*enlarged != NULL ? *enlarged : Picture(picture)));
 }
 
 static INT_PTR OpenWeightEntry(HWND dialog) {
     ShowCurrentWeight(dialog);
-    AddStepButton(dialog, IDC_STEP_UP, 1, IDB_STEP_UP);
-    AddStepButton(dialog, IDC_STEP_DOWN, 21, IDB_STEP_DOWN);
+    FreeEnlargedArrows();
+    AddStepButton(dialog, IDC_STEP_UP, 1, IDB_STEP_UP, &EnlargedArrows[0]);
+    AddStepButton(dialog, IDC_STEP_DOWN, 21, IDB_STEP_DOWN, &EnlargedArrows[1]);
     return TRUE; // focus goes to the first tab stop, the box
 }
 
@@ -123,6 +167,9 @@ INT_PTR CALLBACK WeightEntryDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
         return WeightEntryCommand(dialog, wParam, lParam);
     case WM_PAINT:
         return PaintNothing(dialog);
+    case WM_NCDESTROY:
+        FreeEnlargedArrows(); // the buttons are gone by now
+        return FALSE;
     }
     return FALSE;
 }

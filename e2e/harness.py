@@ -2,6 +2,7 @@
 test class and a fresh working folder per test, driven with xdotool. Board points are client ones."""
 
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -63,6 +64,9 @@ class Shot:  # the screen in RGB, and the board's origin on it
     def __init__(self, raw, origin):
         self.raw, self.origin = raw, origin
 
+    def screen(self, x, y):
+        return self.at(x - self.origin[0], y - self.origin[1])
+
     def at(self, x, y):  # board coordinates
         i = ((self.origin[1] + y) * W + self.origin[0] + x) * 3
         return tuple(self.raw[i:i + 3])
@@ -72,6 +76,7 @@ class Shot:  # the screen in RGB, and the board's origin on it
 
 
 class BoardCase(unittest.TestCase):
+    log_pixels = None  # the display's DPI for the class; None: the prefix's own (96)
     proc = None
 
     @classmethod
@@ -94,6 +99,12 @@ class BoardCase(unittest.TestCase):
                                      ignore=lambda *_: ("drive_c", "dosdevices", "wineserver"))
         for name in ("drive_c", "dosdevices"):
             os.symlink(os.path.join(shared, name), os.path.join(cls.prefix, name))
+        if cls.log_pixels:  # the display's DPI, read by Wine as it starts
+            with open(cls.prefix + "/user.reg", encoding="utf-8", errors="surrogateescape") as f:
+                reg = re.sub(r'(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)',
+                             r'\g<1>"LogPixels"=dword:%08x\n' % cls.log_pixels, f.read(), 1)
+            with open(cls.prefix + "/user.reg", "w", encoding="utf-8", errors="surrogateescape") as f:
+                f.write(reg)
         cls.env = dict(os.environ, DISPLAY=cls.display, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8",
                        WINEPREFIX=cls.prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;mshtml=")
 
@@ -152,6 +163,11 @@ class BoardCase(unittest.TestCase):
         """Screen position of board point (0, 0): inside Wine's 3-pixel frame."""
         where = dict(kv.split("=") for kv in self.xdo("getwindowgeometry", "--shell", self.wid).split())
         return int(where["X"]) + 3, int(where["Y"]) + 3
+
+    def geometry(self, wid):
+        """x, y, width and height of a window on the screen."""
+        at = dict(kv.split("=") for kv in self.xdo("getwindowgeometry", "--shell", wid).split())
+        return int(at["X"]), int(at["Y"]), int(at["WIDTH"]), int(at["HEIGHT"])
 
     def shot(self):
         raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,

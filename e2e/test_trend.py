@@ -19,16 +19,13 @@ class Trend(harness.BoardCase):
 
     def tip_height(self):
         """Rows of the tip Wine shows under its stand-in tray, on black."""
-        tray = self.windows("Wine System Tray")[0]
-        at = dict(kv.split("=") for kv in self.xdo("getwindowgeometry", "--shell", tray).split())
-        x, y, h = int(at["X"]), int(at["Y"]), int(at["HEIGHT"])
+        x, y, _, h = self.geometry(self.windows("Wine System Tray")[0])
         for step in range(3):
             self.xdo("mousemove", x + 8 + step, y + 8 + step, "sleep", "0.2")
 
         def rows():
             shot = self.shot()
-            ox, oy = shot.origin
-            lit = [py for py in range(y + h + 4, y + h + 120) if shot.at(x + 20 - ox, py - oy) != BLACK]
+            lit = [py for py in range(y + h + 4, y + h + 120) if shot.screen(x + 20, py) != BLACK]
             return lit[-1] - lit[0] + 1 if lit else 0
         height = wait_until(rows, 8, "the tip")
         self.xdo("mousemove", x - 400, y + 300)  # away, and the tip goes

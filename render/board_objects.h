@@ -25,6 +25,7 @@ struct BoardObjects {
     HPEN TrendPen;
     HBRUSH PanelBrush; // made on the first paint
     HICON AppIcon;
+    HICON TrayIcon; // the small icon size the shell asks for; kept for the run
     HINSTANCE Instance;
 };
 

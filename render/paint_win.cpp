@@ -5,6 +5,7 @@
 #include "app/interaction.h"
 #include "render/board_objects.h"
 #include "render/board_plan.h"
+#include "render/board_scale.h"
 #include "render/chalk_win.h"
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
@@ -142,6 +143,22 @@ bool MayTakeForeground(HWND window) {
 
 } // namespace
 
+void CopyBoardToWindow(HDC dc, const RECT& r) {
+    int k = BoardScale;
+    if (k <= 1) {
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, Board.Backbuffer, r.left,
+               r.top, SRCCOPY);
+        return;
+    }
+    // Whole blocks only: each board pixel becomes k x k pixels of its own
+    // colour, with no blending, so the colour key stays exact.
+    ScaleRect b = BoardRectCovering(ScaleRect{r.left, r.top, r.right, r.bottom}, k);
+    int w = b.right - b.left, h = b.bottom - b.top;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, b.left * k, b.top * k, w * k, h * k, Board.Backbuffer, b.left, b.top, w, h,
+               SRCCOPY);
+}
+
 int PaintBoard(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
@@ -162,9 +179,7 @@ int PaintBoard(HWND window) {
         DrawNumber(plan.bmi);
     CopyPicture(plan.face);
     DrawReadout(plan);
-    const RECT& r = ps.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, Board.Backbuffer, r.left, r.top,
-           SRCCOPY);
+    CopyBoardToWindow(dc, ps.rcPaint);
     EndPaint(window, &ps);
     return 0;
 }

@@ -171,16 +171,15 @@ Summary TimePictures() {
     return Summarize(Chosen.paints);
 }
 
-// BeginPaint, one copy of the whole canvas to the window, EndPaint.
+// BeginPaint, one copy of the whole canvas to the window (enlarged at the
+// board's scale), EndPaint.
 Summary TimePaintCycle(HWND window) {
     for (int i = 0; i < Chosen.paints; i++) {
         InvalidateRect(window, NULL, FALSE);
         double t0 = NowUs();
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        const RECT& r = ps.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, Board.Backbuffer, r.left,
-               r.top, SRCCOPY);
+        CopyBoardToWindow(dc, ps.rcPaint);
         EndPaint(window, &ps);
         Samples[i] = NowUs() - t0;
         PumpMessages();
@@ -233,8 +232,8 @@ void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     Summary load = TimeLoadLog(kLoads);
     FILE* out = fopen(Chosen.reportPath, "w");
     if (out != NULL) {
-        fprintf(out, "paints=%d span=%d entries=%d\n", Chosen.paints, Chosen.span,
-                (int)Settings.weightdatalen);
+        fprintf(out, "paints=%d span=%d entries=%d scale=%d\n", Chosen.paints, Chosen.span,
+                (int)Settings.weightdatalen, (int)BoardScale);
         fprintf(out, "canvas chart_pixels=%d cleared=%d\n", chartPixels, cleared);
         WriteLine(out, "PaintBoard", whole);
         WriteLine(out, "PlotWeightChart", chart);

@@ -1,0 +1,52 @@
+#include "render/window_dpi_win.h"
+
+#include "render/board_scale.h"
+#include "store/system_library_win.h"
+
+namespace {
+
+typedef UINT(WINAPI* DpiForWindowFn)(HWND);
+typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
+
+enum { kEffectiveDpi = 0 }; // MDT_EFFECTIVE_DPI
+
+template <typename Fn> Fn Entry(HMODULE module, const char* name) {
+    FARPROC entry = module != NULL ? GetProcAddress(module, name) : NULL;
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
+}
+
+UINT ScreenDpi() {
+    HDC screen = GetDC(NULL);
+    int dpi = screen != NULL ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != NULL)
+        ReleaseDC(NULL, screen);
+    return static_cast<UINT>(dpi > 0 ? dpi : static_cast<int>(kPlainDpi));
+}
+
+} // namespace
+
+UINT WindowDpi(HWND window) {
+    static DpiForWindowFn forWindow =
+        Entry<DpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    if (forWindow != NULL) {
+        UINT dpi = forWindow(window);
+        if (dpi != 0)
+            return dpi;
+    }
+    // shcore is loaded only on a system without GetDpiForWindow.
+    static DpiForMonitorFn forMonitor =
+        forWindow != NULL
+            ? NULL
+            : Entry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    if (forMonitor != NULL &&
+        forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y) ==
+            S_OK &&
+        y != 0)
+        return y;
+    return ScreenDpi();
+}
+
+int ScaleToDpi(int pixels, UINT dpi) {
+    return MulDiv(pixels, static_cast<int>(dpi), kPlainDpi);
+}

@@ -1,0 +1,11 @@
+// The DPI a window is shown at. Win32 only.
+#pragma once
+#include <windows.h>
+
+// Asked of the newest interface the system has, each looked up at run time
+// so that the program still starts on Windows 7: the window's own DPI
+// (Windows 10), its monitor's (Windows 8.1), else the screen's.
+UINT WindowDpi(HWND window);
+
+// A length in pixels at 96 DPI, at the given DPI.
+int ScaleToDpi(int pixels, UINT dpi);
