@@ -176,7 +176,7 @@ TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
         {"settings that are a folder", kFolder, Log(5), 0, ini, 5, 150, Log(5)},
         {"settings that are a link loop", kLoop, Log(5), 0, ini, 5, 150, Log(5)},
         {"settings of 1,000 bytes", Ini(2) + string(1000, ' '), Log(5), 0, size, 5, 150, Log(5)},
-        {"settings with CR, LF and zero ends", string("weightdatalen=5\rheight=171\n\0\0", 30),
+        {"settings with CR, LF and zero ends", string("weightdatalen=5\rheight=171\n\0\0", 29),
          Log(5), 0, nullptr, 5, 171, Log(5)},
         {"settings of noise", noise.substr(0, 999), Log(5), 0, nullptr, 0, 150, ""},
         {"a log that is a folder", Ini(5), kFolder, 0, dat, 0, 171, ""},
@@ -201,7 +201,7 @@ TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
                 WriteBytes(file, bytes);
         }
         ResetRecordsToDefaults();
-        Fake.messages = Fake.flags = 0, Fake.text = "", ReadStep = readStep;
+        Fake.messages = 0, Fake.flags = 0, Fake.text = "", ReadStep = readStep;
         EXPECT_EQ(LoadSettings(nullptr), message && message != dat ? -1 : 0);
         LoadLog();
         EXPECT_EQ(make_tuple(Fake.messages, Fake.text, Fake.flags),

@@ -46,10 +46,7 @@ TEST(SettingsText, ReadsEachKeyOnItsOwnAndClampsThePlaceTopmostAndCount) {
         {"weightdatalen=-3\r\n", &S::weightdatalen, 0},
     };
     for (const auto& [text, field, value] : cases) {
-        SettingsRecord read, expected;
-        for (int32_t* f = &read.winX; f <= &read.startdate; f++)
-            *f = 7;
-        expected = read;
+        SettingsRecord read = {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}, expected = read;
         expected.*field = value;
         ParseSettingsText(text.data(), (int)text.size(), &read);
         ClampSettings(&read, 1920, 1080);
