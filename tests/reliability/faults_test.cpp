@@ -24,10 +24,10 @@ namespace {
 using std::make_tuple;
 using std::string;
 
-string Log(int count, int i = 0) { // records 1 ... count: 2010/01/01 500, 2010/01/02 501, ...
+string Log(int count, int i = 0) { // records 1 ... count: 1987/12/01 1234, 1987/12/02 1235, ...
     string text;
     for (char record[24]; i < count; i++)
-        text.append(record, FormatLogRecord(record, i, {20100101 + i % 28, 500 + i % 300}));
+        text.append(record, FormatLogRecord(record, i, {19871201 + i % 28, 1234 + i % 7000}));
     return text;
 }
 
@@ -185,7 +185,7 @@ TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
          Log(1234)},
         {"a log read in pieces", Ini(3000), Log(3000), 40, nullptr, 3000, 171, Log(3000)},
         {"a log with zero bytes", Ini(3), nul, 0, nullptr, 3, 171,
-         "00001,2010/01/01,0000\r\n00002,0000/01/02,0501\r\n" + Log(3, 2)},
+         "00001,1987/12/01,0000\r\n00002,0000/12/02,1235\r\n" + Log(3, 2)},
         {"a log with LF line ends", Ini(3), lf, 0, nullptr, 2, 171, kAny},
         {"a log with CR line ends", Ini(3), cr, 0, nullptr, 2, 171, kAny},
         {"a log of noise", Ini(65536), noise, 0, nullptr, 40, 171, kAny},
