@@ -1,13 +1,9 @@
-// A fuzz target's own checks: a broken promise stops the run, names the
-// line, and libFuzzer keeps the input that broke it.
+// A fuzz target's own check: a broken promise names its line and stops the
+// run, and libFuzzer keeps the input that broke it.
 #pragma once
 #include <stdio.h>
 #include <stdlib.h>
 
 #define Require(condition)                                                                         \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            fprintf(stderr, "%s:%d: %s does not hold\n", __FILE__, __LINE__, #condition);          \
-            abort();                                                                               \
-        }                                                                                          \
-    } while (0)
+    ((condition) ? (void)0                                                                         \
+                 : (fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition), abort()))
