@@ -2,10 +2,8 @@
 // record is lost, replaced or falsified, and no arithmetic is undefined.
 #include <gtest/gtest.h>
 #include <stdint.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string>
-#include <unistd.h>
 
 #include "app/board_commands.h"
 #include "app/board_input.h"
@@ -19,99 +17,63 @@
 #include "store/platform.h"
 #include "store/records.h"
 #include "store/settings_file.h"
+#include "tests/store/store_fixture.h"
 
 namespace {
 
-LocalDate Clock = {2026, 12, 7, 1};
-LocalDate FakeDate() { return Clock; }
-int Boxes = 0;
-int AnswerYes(OwnerWindow, const char*, const char*, unsigned) { return ++Boxes, kIdYes; }
-
-int FailOpensOf = 0;    // 1: taiju.dat exists but cannot be opened
-int ReadsBeforeError = -1; // readSome calls that succeed before one fails
-FileSeams Real;
-FileHandle OpenMaybe(const char* name, int* result) {
-    if (FailOpensOf && std::string(name) == "taiju.dat") {
-        *result = kReadFailed;
-        return nullptr;
-    }
-    return Real.openFile(name, result);
-}
-int ReadMaybe(FileHandle f, char* b, int n) {
-    if (ReadsBeforeError == 0)
-        return -1;
-    ReadsBeforeError--;
-    return Real.readSome(f, b, n < 46 ? n : 46); // two records a call
-}
-
-std::string Slurp(const char* name) {
-    std::string s;
-    FILE* f = fopen(name, "rb");
-    for (int c; f && (c = fgetc(f)) != EOF;)
-        s += (char)c;
-    if (f)
-        fclose(f);
-    return s;
-}
-void Put(const char* name, const std::string& bytes) {
-    FILE* f = fopen(name, "wb");
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
-}
+int FailOpen = 0;         // 1: taiju.dat is there but cannot be opened
+int ReadsBeforeError = -1; // reads that succeed before one fails
+FileSeams Fixture;         // the fixture's file code, wrapped below
 const std::string kFiveRecords = "00001,2026/12/01,0600\r\n00002,2026/12/02,0599\r\n"
                                  "00003,2026/12/03,0598\r\n00004,2026/12/04,0597\r\n"
                                  "00005,2026/12/05,0596\r\n";
 
-class Guards : public ::testing::Test {
+class Guards : public StoreTest {
   protected:
-    char dir[32] = "/tmp/wm-guards-XXXXXX";
     void SetUp() override {
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        ASSERT_EQ(chdir(dir), 0);
-        InstallPlatformSeams();
-        Real = Files;
-        Files.openFile = OpenMaybe;
-        Files.readSome = ReadMaybe;
-        Platform.localDate = FakeDate;
-        Platform.messageBox = AnswerYes;
-        ResetRecordsToDefaults();
-        FailOpensOf = 0, ReadsBeforeError = -1, Boxes = 0;
-        Put("taiju.dat", kFiveRecords);
+        StoreTest::SetUp();
+        Fixture = Files;
+        Files.openFile = [](const char* name, int* result) -> FileHandle {
+            if (FailOpen && std::string(name) == "taiju.dat")
+                return *result = kReadFailed, nullptr;
+            return Fixture.openFile(name, result);
+        };
+        Files.readSome = [](FileHandle f, char* b, int n) {
+            return ReadsBeforeError == 0 ? -1
+                                         : (ReadsBeforeError--, Fixture.readSome(f, b, n < 46 ? n : 46));
+        };
+        Fake.answer = kIdYes, Fake.today = {2026, 12, 7, 1};
+        FailOpen = 0, ReadsBeforeError = -1;
+        WriteBytes("taiju.dat", kFiveRecords);
         Settings.weightdatalen = 5;
-    }
-    void TearDown() override {
-        Files = Real;
-        ASSERT_EQ(chdir("/tmp"), 0);
-        std::string rm = std::string("rm -rf ") + dir;
-        ASSERT_EQ(system(rm.c_str()), 0);
     }
 };
 
 void NoRepaint(OwnerWindow) {}
 
 TEST_F(Guards, ALogThatCannotBeOpenedIsNeverReplacedUntilReset) {
-    FailOpensOf = 1;
+    FailOpen = 1;
     LoadLog();
     EXPECT_EQ(Settings.weightdatalen, 0);
-    EXPECT_EQ(Boxes, 1); // OPEN ERROR
+    EXPECT_EQ(Fake.caption, "OPEN ERROR");
     ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
     EXPECT_EQ(SaveAppendedEntry(nullptr), -1); // the weighing is refused...
     EXPECT_EQ(Settings.weightdatalen, 0);      // ...and taken back
     EXPECT_EQ(SaveLog(nullptr, 1), -1);        // no CSV that looks whole
-    EXPECT_EQ(Slurp("taiju.dat"), kFiveRecords);
-    EXPECT_FALSE(access("taiju.csv", F_OK) == 0);
+    EXPECT_EQ(ReadBytes("taiju.dat"), kFiveRecords);
+    EXPECT_FALSE(FileExists("taiju.csv"));
     SaveSettings(nullptr); // at exit: the count on disk stays
-    EXPECT_NE(Slurp("weighminder.ini").find("\r\nweightdatalen=5\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes("weighminder.ini").find("\r\nweightdatalen=5\r\n"), std::string::npos);
 
-    FailOpensOf = 0; // reset still works: the log goes to taiju.dat.bak
-    Put("taiju.dat.bak", "an older backup");
+    FailOpen = 0; // reset still works: the log goes to taiju.dat.bak
+    WriteBytes("taiju.dat.bak", "an older backup");
     RunResetCommand(nullptr, NoRepaint);
-    EXPECT_EQ(Slurp("taiju.dat.bak"), kFiveRecords);
-    EXPECT_NE(access("taiju.dat", F_OK), 0);
+    EXPECT_EQ(ReadBytes("taiju.dat.bak"), kFiveRecords);
+    EXPECT_FALSE(FileExists("taiju.dat"));
     EXPECT_EQ(Settings.weightdatalen, 0);
     ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
     EXPECT_EQ(SaveAppendedEntry(nullptr), 0);
-    EXPECT_EQ(Slurp("taiju.dat"), "00001,2026/12/07,0595\r\n");
+    EXPECT_EQ(ReadBytes("taiju.dat"), "00001,2026/12/07,0595\r\n");
 }
 
 TEST_F(Guards, AReadErrorPartWayKeepsTheRecordsBeforeItAndRefusesSaves) {
@@ -126,7 +88,7 @@ TEST_F(Guards, AReadErrorPartWayKeepsTheRecordsBeforeItAndRefusesSaves) {
     LoadLog();
     EXPECT_EQ(Settings.weightdatalen, 5);
     EXPECT_EQ(SaveLog(nullptr, 0), 0);
-    EXPECT_EQ(Slurp("taiju.dat"), kFiveRecords);
+    EXPECT_EQ(ReadBytes("taiju.dat"), kFiveRecords);
 }
 
 TEST_F(Guards, AResetThatCannotMoveTheLogChangesNothing) {
@@ -134,17 +96,17 @@ TEST_F(Guards, AResetThatCannotMoveTheLogChangesNothing) {
     Files.replaceFile = [](const char*, const char*) { return -1; };
     RunResetCommand(nullptr, NoRepaint);
     EXPECT_EQ(Settings.weightdatalen, 5);
-    EXPECT_EQ(Slurp("taiju.dat"), kFiveRecords);
+    EXPECT_EQ(ReadBytes("taiju.dat"), kFiveRecords);
 }
 
 TEST_F(Guards, EntriesAndTheDateColumnFollowTheClockPastMidnight) {
     PaintedDay = 20261207;
     EXPECT_EQ(DateColumnStale(), 0);
     EXPECT_EQ(NewEntryDate(), 20261207);
-    Clock = {2026, 12, 8, 2}; // the board was left running
+    Fake.today = {2026, 12, 8, 2}; // the board was left running
     EXPECT_EQ(DateColumnStale(), 1);
     EXPECT_EQ(NewEntryDate(), 20261208);
-    Clock = {2027, 1, 1, 5};
+    Fake.today = {2027, 1, 1, 5};
     EXPECT_EQ(NewEntryDate(), 20270101);
 }
 
