@@ -165,9 +165,11 @@ class BoardCase(unittest.TestCase):
         return int(where["X"]) + 3, int(where["Y"]) + 3
 
     def geometry(self, wid):
-        """x, y, width and height of a window on the screen."""
-        at = dict(kv.split("=") for kv in self.xdo("getwindowgeometry", "--shell", wid).split())
-        return int(at["X"]), int(at["Y"]), int(at["WIDTH"]), int(at["HEIGHT"])
+        """x, y, width and height of a window's inside on the screen, past any frame."""
+        info = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, stdout=subprocess.PIPE,
+                              text=True).stdout
+        return [int(re.search(key + r":\s*(-?\d+)", info).group(1))
+                for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
     def shot(self):
         raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
