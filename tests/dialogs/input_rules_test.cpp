@@ -104,21 +104,18 @@ TEST(SettingsDialog, EnablesTheBoxesAndLaysOutTheCalendar) {
 // copy: the weight first, kept even when the date then fails, and the date.
 TEST(DataEdit, ChecksAndStoresTheRecordOnScreen) {
     const int W = IDC_DATA_WEIGHT, Y = IDC_DATA_YEAR, M = IDC_DATA_MONTH, D = IDC_DATA_DAY;
-    const std::tuple<RecordForm, int, int, int> cases[] = {
+    const int old = 20100503;
+    const std::tuple<RecordForm, int, int, int> cases[] = { // form, fault, date, tenths kept
         {{"", "2001", "12", "31", "0.1"}, 0, 20011231, 1},
         {{"", "2999", "1", "1", "299.95"}, 0, 29990101, 2999},
         {{"", "2010abc", "02", " 31", "65.37"}, 0, 20100231, 653},
-        {{"", "2010", "1", "1", "0.05"}, W, 20100503, 615},
-        {{"", "2010", "1", "1", "300"}, W, 20100503, 615},
-        {{"", "2000", "1", "1", "70"}, Y, 20100503, 700},
-        {{"", "3000", "1", "1", "70"}, Y, 20100503, 700},
-        {{"", "2010", "0", "1", "70"}, M, 20100503, 700},
-        {{"", "2010", "13", "1", "70"}, M, 20100503, 700},
-        {{"", "2010", "1", "0", "70"}, D, 20100503, 700},
-        {{"", "2010", "1", "32", "70"}, D, 20100503, 700},
+        {{"", "2010", "1", "1", "0.05"}, W, old, 615}, {{"", "2010", "1", "1", "300"}, W, old, 615},
+        {{"", "2000", "1", "1", "70"}, Y, old, 700},   {{"", "3000", "1", "1", "70"}, Y, old, 700},
+        {{"", "2010", "0", "1", "70"}, M, old, 700},   {{"", "2010", "13", "1", "70"}, M, old, 700},
+        {{"", "2010", "1", "0", "70"}, D, old, 700},   {{"", "2010", "1", "32", "70"}, D, old, 700},
     };
     for (const auto& [form, fault, date, tenths] : cases) {
-        WeightLog[2] = {20100503, 615};
+        WeightLog[2] = {old, 615};
         Settings.weightdatalen = 3;
         OpenEditLog();
         EXPECT_EQ(TakeInEditRecord(form), fault) << form.year << " " << form.weight;
