@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/trend_tip.h"
@@ -94,10 +96,10 @@ TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
         {1, 1, 14, 700, 790, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // there
         {1, 1, 14, 700, 800, "weighminder\nトレンド 79.0kg  -0.3kg/週"}, // behind
         {1, 1, 14, 801, 801, "weighminder\nトレンド 80.0kg  0.0kg/週"}, // 252 days
+        {1, 1, 0, 800, 750, "weighminder\nトレンド 80.0kg"},           // one entry
     };
     for (const auto& c : cases)
         EXPECT_EQ(Tip(c.trendOn, RateLog(c.first, c.before, c.last), c.target), c.tip);
-    EXPECT_EQ(Tip(1, 1, 750), "weighminder\nトレンド 80.0kg");
     EXPECT_EQ(Tip(1, 0, 750), "weighminder");
     // The widest figures still fit the icon's record.
     int32_t n = RateLog(1, 14, INT32_MAX);
@@ -127,20 +129,17 @@ TEST(TrendChart, SevenEntriesWithTheTrendUnderTheWeightLine) {
     for (const auto& c : cases) {
         in.count = SetLog(c.weights);
         ASSERT_EQ(PlanWeightChart(in, 7, in.count - 1, 0, true, &Plan), 0);
-        EXPECT_EQ(Plan.scale.high, c.high);
-        EXPECT_EQ(Plan.scale.range, c.range);
-        ASSERT_EQ(Plan.strokeCount, 4);
-        V xs[2], ys[2];
-        for (int s = 0; s < 2; s++) {
-            const ChartStroke& st = Plan.strokes[s];
-            EXPECT_EQ(st.kind, s == 0 ? kStrokeTrend : kStrokeWeight);
-            for (int32_t i = st.start; i < st.start + st.count; i++) {
-                xs[s].push_back(Plan.points[i].x);
-                ys[s].push_back(Plan.points[i].y);
-            }
+        EXPECT_EQ(std::make_pair(Plan.scale.high, Plan.scale.range),
+                  std::make_pair(c.high, c.range));
+        const ChartStroke &t = Plan.strokes[0], &w = Plan.strokes[1];
+        ASSERT_EQ(std::make_tuple(Plan.strokeCount, t.kind, t.pen, w.kind, t.count, w.count),
+                  std::make_tuple(4, kStrokeTrend, kPenTrend, kStrokeWeight, 7, 7));
+        V ys[2];
+        for (int32_t i = 0; i < 7; i++) {
+            EXPECT_EQ(Plan.points[t.start + i].x, Plan.points[w.start + i].x) << i;
+            ys[0].push_back(Plan.points[t.start + i].y);
+            ys[1].push_back(Plan.points[w.start + i].y);
         }
-        EXPECT_EQ(Plan.strokes[0].pen, kPenTrend);
-        EXPECT_EQ(xs[0], xs[1]);
         EXPECT_EQ(ys[0], c.trendYs);
         EXPECT_EQ(ys[1], c.weightYs);
     }
@@ -152,15 +151,14 @@ TEST(TrendSetting, ALineAfterTheTwelveOnlyWhileOn) {
     EXPECT_EQ(FormatOptionLines(text, sizeof text, &on), 9);
     EXPECT_STREQ(text, "trend=1\r\n");
     EXPECT_EQ(FormatOptionLines(text, sizeof text, &off), 0) << "nothing while off";
-    struct {
-        const char* text;
-        int32_t trend; // read over an option that was on
-    } cases[] = {{"risou=0\r\ntrend=1\r\n", 1}, {"TREND=1\r\n", 1}, {"risou=0\r\n", 0},
-                 {"trend=2\r\n", 0}};
+    // Each text read over an option that was on, and the option it leaves.
+    const std::pair<const char*, int32_t> cases[] = {
+        {"risou=0\r\ntrend=1\r\n", 1}, {"TREND=1\r\n", 1}, {"risou=0\r\n", 0},
+        {"trend=2\r\n", 0}};
     for (const auto& c : cases) {
         OptionSettings read = {1};
-        ParseOptionLines(c.text, (int)strlen(c.text), &read);
-        EXPECT_EQ(read.trend, c.trend) << c.text;
+        ParseOptionLines(c.first, (int)strlen(c.first), &read);
+        EXPECT_EQ(read.trend, c.second) << c.first;
     }
 }
 
