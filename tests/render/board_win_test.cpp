@@ -1,12 +1,12 @@
-// The board drawn with real GDI under Wine, from the pictures linked into the
-// program and loaded as start-up loads them. The faster paths (sprites copied
-// from one sheet, thin lines reduced and handed over in one call) paint
-// exactly what plain drawing paints, and PaintBoard composes the board on the
-// background picture of a real window.
+// The board drawn with real GDI under Wine from the program's own pictures:
+// the fast paths paint what plain drawing paints, and PaintBoard composes the
+// board on the background picture of a real window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string.h>
+
+#include <algorithm>
 
 #include "app/interaction.h"
 #include "render/board_objects.h"
@@ -91,8 +91,7 @@ void Plain(int id, int x, int y, int w, int h, DWORD rop) {
 // Every sprite, named larger than it is; numbers at the board's scales and
 // two others; a chart over them.
 void Draw(bool fast, int span) {
-    for (int i = 0; i < kW * kH; i++)
-        Surface[i] = kGreen;
+    std::fill(Surface, Surface + kW * kH, kGreen);
     for (int i = 0; i < kSheetSpriteCount; i++) {
         const SheetSlot& s = SheetSlots()[i];
         if (fast)
@@ -149,9 +148,7 @@ TEST(BoardWin, FastDrawingPaintsWhatPlainDrawingPaints) {
             Draw(false, span);
             memcpy(Expected, Surface, sizeof Expected);
             Draw(true, span);
-            int i = 0;
-            while (i < kW * kH && Surface[i] == Expected[i])
-                i++;
+            long i = std::mismatch(Surface, Surface + kW * kH, Expected).first - Surface;
             EXPECT_EQ(i, kW * kH) << "span " << span << " ninpu " << ninpu << " at " << i % kW
                                   << "," << i / kW;
         }
@@ -174,12 +171,10 @@ void Paint() {
     HBITMAP bitmap = LoadBitmapW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(id));
     int width = Pixels(bitmap, Own).cx;
     DeleteObject(bitmap);
-    for (int y = y0; y <= y1; y++) {
-        for (int x = x0; x <= x1; x++) {
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++)
             if (Canvas[y * 250 + x] != Own[(y - py) * width + x - px])
                 return ::testing::AssertionFailure() << id << " differs at " << x << "," << y;
-        }
-    }
     return ::testing::AssertionSuccess();
 }
 
