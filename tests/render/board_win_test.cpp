@@ -18,6 +18,7 @@
 #include "render/picture_load_win.h"
 #include "render/sprite_sheet.h"
 #include "render/sprite_sheet_win.h"
+#include "store/platform.h"
 
 namespace {
 
@@ -178,6 +179,8 @@ void Paint() {
     return ::testing::AssertionSuccess();
 }
 
+int MonthShown = 12; // the clock's month
+
 // Given seven entries, each paint leaves on the background picture the board
 // it describes.
 TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
@@ -187,7 +190,7 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     for (int i = 0; i < 7; i++)
         WeightLog[i] = {20100501 + i, weights[i]};
     CurrentWeight = 51.2;
-    StartupDate = {2010, 12, 6, 1};
+    Platform.localDate = [] { return LocalDate{2010, MonthShown, 6, 1}; };
     FaceIndex = 2;
     Paint();
     EXPECT_TRUE(Shows(104, 0, 0, 0, 0, 249, 2));        // above the writing area
@@ -206,7 +209,7 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     Paint();
     EXPECT_EQ(PaintedHoverX, 90);
     EXPECT_EQ(HoverActive, 0);
-    StartupDate.month = 9;
+    MonthShown = 9;
     Paint();
     EXPECT_EQ(PaintedHoverX, 254);
     EXPECT_TRUE(Shows(104, 0, 0, 212, 3, 231, 15));
