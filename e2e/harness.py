@@ -46,9 +46,9 @@ def today():
     return int(time.strftime("%Y%m%d"))
 
 
-def settings_text(startdate=None, **values):
+def settings_text(winX=0, winY=0, startdate=None, **values):
     """weighminder.ini as the program writes it: twelve CRLF lines."""
-    fields = dict(winX=0, winY=0, topmost=0, weightdatalen=0, targetweight=500, original=500,
+    fields = dict(winX=winX, winY=winY, topmost=0, weightdatalen=0, targetweight=500, original=500,
                   height=150, limit=0, limit2=0, ninpu=0, risou=0)
     text = "".join("%s=%d\r\n" % kv for kv in dict(fields, **values).items())
     return (text + "startdate=%08d\r\n" % (startdate or today())).encode()
@@ -190,7 +190,7 @@ class BoardCase(unittest.TestCase):
     def menu(self, item):
         """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""
         self.click(*BARE, button=3)  # the menu opens above and right of the pointer
-        wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, what="the popup menu")
+        wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, 20, "the popup menu")
         self.key(*["Down"] * item, "Return")
 
     def dialog(self, title, *keys, timeout=10):

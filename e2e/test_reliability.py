@@ -67,9 +67,9 @@ class Reliability(harness.BoardCase):
     def test_hostile_settings_are_reported_and_the_log_kept(self):
         # (settings, boxes at start, at exit, settings saved): unread ones count the log's records.
         for ini, at_start, at_exit, saved in [
-                (settings_text(winX=400) + b"#" * 900, ["SIZE ERROR"], [], settings_text(weightdatalen=20)),
+                (settings_text(winX=400) + b"#" * 900, ["SIZE ERROR"], [], settings_text(*harness.TOP_LEFT, weightdatalen=20)),
                 (None, ["OPEN ERROR"], ["OPEN ERROR"], None),
-                (bytes(random.Random(5).randrange(256) for _ in range(990)), [], [], settings_text())]:
+                (bytes(random.Random(5).randrange(256) for _ in range(990)), [], [], settings_text(*harness.TOP_LEFT))]:
             with self.subTest(at_start=at_start, ini=ini and ini[:20]):
                 self.fresh()
                 if ini is None:
