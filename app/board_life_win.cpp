@@ -112,9 +112,11 @@ int ShutdownBoard(HWND window) {
     }
     BoardShutDown = 1;
     // The board's top-left corner in screen pixels, whatever its scale.
-    POINT origin = BoardOrigin(window);
-    Settings.winX = origin.x;
-    Settings.winY = origin.y;
+    POINT origin = {0, 0};
+    if (ClientToScreen(window, &origin)) {
+        Settings.winX = origin.x;
+        Settings.winY = origin.y;
+    }
     SaveSettings(window);
     KillTimer(window, kClockTimerId);
     FreeDrawingObjects();

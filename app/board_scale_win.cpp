@@ -59,12 +59,6 @@ void PlaceBoard(HWND window) {
     ShapeWindow(window);
 }
 
-POINT BoardOrigin(HWND window) {
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    return origin;
-}
-
 // The system asks what size the window wants at another DPI before it moves
 // it there, and then suggests a place that keeps the pointer on it.
 LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size) {

@@ -23,7 +23,6 @@ int ShutdownBoard(HWND window);
 
 // The window's size, shape and place at the display's scale (BoardScale).
 void PlaceBoard(HWND window); // at start-up, from the saved position
-POINT BoardOrigin(HWND window); // the board's top-left corner on the screen
 LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size);
 LRESULT OnDpiChanged(HWND window, UINT dpi, const RECT* suggested);
 

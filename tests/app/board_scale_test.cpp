@@ -54,6 +54,11 @@ TEST(BoardScale, APaintCopiesTheWholeBlocksUnderTheInvalidRectangle) {
         EXPECT_EQ((std::vector<int32_t>{b.left, b.top, b.right, b.bottom}),
                   std::vector<int32_t>(c + 4, c + 8));
     }
+    // Unscaled, and with no scale known (as unscaled): the rectangle itself.
+    ScaleRect plain = BoardRectCovering({0, 1, 250, 100}, 1);
+    ScaleRect none = BoardRectCovering({0, 1, 7, 9}, 0);
+    EXPECT_EQ((std::vector<int32_t>{plain.left, plain.top, plain.right, none.left, none.right}),
+              (std::vector<int32_t>{0, 1, 250, 0, 7}));
 }
 
 TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
@@ -79,6 +84,7 @@ TEST(BoardScale, SettingsCalendarLayoutGrowsWithTheDpi) {
               (std::vector<int>{a.months, b.months, b.dialogHeight, b.x, b.y, b.width}));
     CalendarLayout c = LayoutPeriodCalendar(300, 140, 160, 144); // 150 %: rounded
     EXPECT_EQ(std::make_pair(c.y, c.dialogHeight), std::make_pair(278, 160 + 330));
+    EXPECT_EQ(LayoutPeriodCalendar(300, 140, 160, 0).y, 185); // no DPI known: as at 96
 }
 
 } // namespace
