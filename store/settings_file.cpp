@@ -20,7 +20,8 @@ int SaveSettings(OwnerWindow owner) {
         stored.weightdatalen = LogCountOnDisk;
     int length = FormatSettingsText(SettingsText, sizeof SettingsText, &stored, &PeriodStartDate);
     if (length >= 0) {
-        int options = FormatOptionLines(SettingsText + length, sizeof SettingsText - length, &Options);
+        int room = (int)sizeof SettingsText - length;
+        int options = FormatOptionLines(SettingsText + length, room, &Options);
         length = options < 0 ? -1 : length + options;
     }
     if (length < 0 || SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0) {
