@@ -59,11 +59,13 @@ class Board(harness.BoardCase):
                              (plus, 90), (plus, 30), (plus, 7), (plus, 7)]:
             if button:
                 self.click(*button)
-            shot, view = self.shot(), [w for _, w in LOG[-span:]]
+            view = [w for _, w in LOG[-span:]]
             points = [(chart_x(span, m), chart_y(view, w)) for m, w in enumerate(view)]
             (xn, yn), target = points[-1], chart_y(view, 500)
             bare = [(x, y) for x, y in points[:-1] if abs(x - xn) > 4 or abs(y - yn) > 4]
-            self.assertEqual({shot.at(x, y) for x, y in bare}, {YELLOW}, span)  # the line's points
+            # The line's points, once the click's repaint has landed.
+            shot = harness.wait_until(lambda: next((s for s in [self.shot()] if {s.at(x, y) for x, y
+                                                    in bare} == {YELLOW}), None), 5, "span %d" % span)
             dot = [x for x, _ in shot.find(PINK, 0, yn, 130, yn + 1)]
             self.assertEqual(len(dot), MARKER[span], span)
             self.assertTrue(min(dot) <= xn <= max(dot), (span, dot))
