@@ -21,10 +21,12 @@ OPENBOX = """<openbox_config xmlns="http://openbox.org/3.4/rc"><applications>
 <position force="yes"><x>-0</x><y>0</y></position></application></applications></openbox_config>"""
 
 
-def wait_until(predicate, timeout=10, what="condition", interval=0.1):
+def wait_until(predicate, timeout=10, what="condition", quiet=False, interval=0.1):
     end = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() > end:
+            if quiet:
+                return value
             raise AssertionError("timed out waiting for " + what)
         time.sleep(interval)
     return value
@@ -189,8 +191,10 @@ class BoardCase(unittest.TestCase):
 
     def menu(self, item):
         """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""
-        self.click(*BARE, button=3)  # the menu opens above and right of the pointer
-        wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, 20, "the popup menu")
+        def opened():  # a click lost while the board is still busy is clicked again
+            self.click(*BARE, button=3)  # the menu opens above and right of the pointer
+            return wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, 5, quiet=True)
+        wait_until(opened, 20, "the popup menu", interval=0)
         self.key(*["Down"] * item, "Return")
 
     def dialog(self, title, *keys, timeout=10):
