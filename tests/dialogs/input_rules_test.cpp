@@ -1,5 +1,4 @@
-// The dialogs' input rules: given typed text or stored values, what the controls
-// show and OK stores, by hand from the atof and atoi rules and tenths truncated.
+// The dialogs' input rules, by hand from the atof and atoi rules, tenths truncated.
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -17,31 +16,23 @@ namespace {
 using std::make_tuple;
 using std::string;
 
-TEST(WeightEntry, ReadsTheFirstFiveCharactersAndAcceptsWhatARecordHolds) {
+TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift) {
     const WeightVerdict ok = kWeightAccepted, bad = kWeightNotStorable, full = kWeightLogFull;
     const std::tuple<const char*, int, int, WeightVerdict> cases[] = {
         // typed, entries in the log, tenths, verdict of OK
-        {"65.37", 0, 653, ok},      {"123.45", 0, 1234, ok}, {"  52.3", 0, 520, ok},
-        {"60kg", 0, 600, ok},       {"abc", 0, 0, ok},       {"-99.9", 0, -999, ok},
-        {"-100.", 0, -1000, bad},   {"999.9", 0, 9999, ok},  {"1000.", 0, 10000, bad},
-        {"1e9", 0, INT32_MAX, bad}, {"nan", 0, 0, ok},       {"52.3", 65535, 523, ok},
-        {"52.3", 65536, 523, full}, {"52.3", -1, 523, full},
+        {"65.37", 0, 653, ok},    {"123.45", 0, 1234, ok},    {"nan", 0, 0, ok},
+        {"-99.9", 0, -999, ok},   {"-100.", 0, -1000, bad},   {"999.9", 0, 9999, ok},
+        {"1000.", 0, 10000, bad}, {"52.3", 65535, 523, ok},   {"52.3", 65536, 523, full},
     };
     for (const auto& [typed, count, tenths, verdict] : cases) {
         double kg = ParseWeightText(typed);
         EXPECT_EQ(make_tuple(KgToTenths(kg), CheckWeightEntry(kg, count)),
-                  make_tuple(tenths, verdict))
-            << typed << " " << count;
+                  make_tuple(tenths, verdict));
     }
-    EXPECT_EQ(make_tuple(KgToTenths(-1e300), EntryDate({2010, 5, 8, 6})),
-              make_tuple(INT32_MIN, 20100508));
-    WeightLog[1] = {20100502, 615}; // Cancel puts back the newest logged weight
-    for (int count : {0, 2, 65537})
-        EXPECT_EQ((Settings.weightdatalen = count, NewestLoggedWeight()), count == 2 ? 61.5 : 0.0);
-}
-
-// One click at a time from -99.9 to 999.9 and back: the box holds the exact tenth.
-TEST(WeightEntry, ArrowStepsNeverDrift) {
+    WeightLog[0] = {20100502, 615}; // Cancel puts back the newest logged weight
+    for (int count : {0, 1, 65537})
+        EXPECT_EQ((Settings.weightdatalen = count, NewestLoggedWeight()), count == 1 ? 61.5 : 0.0);
+    // One click at a time from -99.9 to 999.9 and back: the box holds the exact tenth.
     char text[kWeightTextSize];
     double kg = -99.9;
     for (int step = 1; step <= 2 * 10998; step++) {
@@ -49,8 +40,6 @@ TEST(WeightEntry, ArrowStepsNeverDrift) {
         kg = ShownWeight(SteppedWeight(kg, up ? IDC_STEP_UP : IDC_STEP_DOWN), text, sizeof text);
         ASSERT_EQ(KgToTenths(kg), up ? -999 + step : 9999 - (step - 10998)) << text;
     }
-    EXPECT_EQ(make_tuple(string(text), SteppedWeight(kg, IDC_WEIGHT_EDIT)),
-              make_tuple("-99.9", -99.9));
 }
 
 // Switches as bits: 1 topmost, 2 limit, 4 limit2, 8 ninpu, 16 risou.
@@ -72,7 +61,7 @@ TEST(SettingsDialog, OkStoresWhatTheFormShowedOrWhatWasTyped) {
     EXPECT_EQ(shown + " " + f.originalKg, "1 -0.5 162 50.0");
     const std::tuple<SettingsForm, int32_t, int32_t, int32_t> cases[] = {
         {{0, 0, 0, 0, 0, "55.55", "170cm", " 48.29kg"}, 555, 170, 482},
-        {{0, 0, 0, 0, 0, "", "", "-3.25"}, 0, 0, -32},
+        {{0, 0, 0, 0, 0, "", "-99999999999", "-3.25"}, 0, INT32_MIN, -32},
         {{0, 0, 0, 0, 0, "1e300", "99999999999", "-1e300"}, INT32_MAX, INT32_MAX, INT32_MIN},
     };
     for (const auto& [typed, target, height, original] : cases) {
@@ -83,59 +72,55 @@ TEST(SettingsDialog, OkStoresWhatTheFormShowedOrWhatWasTyped) {
     }
 }
 
-// Pregnancy is usable while a limit line is ticked, the original weight while
-// the ideal line is; months fit the width at 10 pixels each, sized at 15 each.
+// Pregnancy is usable while a limit line is ticked, the original weight while the ideal
+// line is. Months fit the width at 10 pixels each, sized at 15 each, scaled by the DPI.
 TEST(SettingsDialog, EnablesTheBoxesAndLaysOutTheCalendar) {
     for (int t = 0; t < 8; t++) // ticks: 1 overweight, 2 underweight, 4 ideal gain
         EXPECT_EQ(make_tuple(PregnancyBoxEnabled(t & 1, t & 2), OriginalWeightEnabled(t & 4)),
                   make_tuple(t % 4 != 0, t >= 4));
-    const std::tuple<int, int, int, int, int> cases[] = {
-        // dialog width, month width and height, months shown, calendar width
-        {300, 140, 160, 1, 155}, {301, 140, 160, 2, 310}, {451, 140, 160, 3, 465},
-        {300, -10, 0, 1, 5},     {300, -500, 7, 1, -485}, {100000, 0, 0, 12, 180}};
-    for (const auto& [dialogWidth, width, height, months, calendarWidth] : cases) {
-        CalendarLayout l = LayoutPeriodCalendar(dialogWidth, width, height);
+    const int cases[][9] = {
+        // dialog width, month width, height, DPI (0: as 96); months, dialog height, x, y, width
+        {300, 140, 160, 0, 1, 380, 10, 185, 155},   {301, 140, 160, 96, 2, 380, 10, 185, 310},
+        {300, -10, 0, 96, 1, 220, 10, 185, 5},      {100000, 0, 0, 96, 12, 220, 10, 185, 180},
+        {902, 280, 320, 192, 3, 760, 20, 370, 930}, {300, 140, 160, 144, 1, 490, 15, 278, 163},
+    };
+    for (const auto& c : cases) {
+        CalendarLayout l = LayoutPeriodCalendar(c[0], c[1], c[2], c[3]);
         EXPECT_EQ(make_tuple(l.months, l.dialogHeight, l.x, l.y, l.width, l.height),
-                  make_tuple(months, height + 220, 10, 185, calendarWidth, height));
+                  make_tuple(c[4], c[5], c[6], c[7], c[8], c[2]));
     }
 }
 
-// The newest of three records (2010/05/03, 61.5 kg) taken into the working
-// copy: the weight first, kept even when the date then fails, and the date.
-TEST(DataEdit, ChecksAndStoresTheRecordOnScreen) {
+// Records 2010/05/01..03 at 50.0..50.2 kg: the one on screen takes the weight, kept when
+// the date then fails, and the date; steps go while there is a record; OK copies back.
+TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {
     const int W = IDC_DATA_WEIGHT, Y = IDC_DATA_YEAR, M = IDC_DATA_MONTH, D = IDC_DATA_DAY;
     const int old = 20100503;
+    for (int i = 0; i < 3; i++)
+        WeightLog[i] = {20100501 + i, 500 + i};
+    Settings.weightdatalen = 3;
     const std::tuple<RecordForm, int, int, int> cases[] = { // form, fault, date, tenths kept
         {{"", "2001", "12", "31", "0.1"}, 0, 20011231, 1},
         {{"", "2999", "1", "1", "299.95"}, 0, 29990101, 2999},
         {{"", "2010abc", "02", " 31", "65.37"}, 0, 20100231, 653},
-        {{"", "2010", "1", "1", "0.05"}, W, old, 615}, {{"", "2010", "1", "1", "300"}, W, old, 615},
+        {{"", "2010", "1", "1", "0.05"}, W, old, 502}, {{"", "2010", "1", "1", "300"}, W, old, 502},
         {{"", "2000", "1", "1", "70"}, Y, old, 700},   {{"", "3000", "1", "1", "70"}, Y, old, 700},
         {{"", "2010", "0", "1", "70"}, M, old, 700},   {{"", "2010", "13", "1", "70"}, M, old, 700},
         {{"", "2010", "1", "0", "70"}, D, old, 700},   {{"", "2010", "1", "32", "70"}, D, old, 700},
     };
     for (const auto& [form, fault, date, tenths] : cases) {
-        WeightLog[2] = {old, 615};
-        Settings.weightdatalen = 3;
         OpenEditLog();
         EXPECT_EQ(TakeInEditRecord(form), fault) << form.year << " " << form.weight;
         EXPECT_EQ(make_tuple(EditLog[2].date, EditLog[2].weight, WeightLog[2].weight),
-                  make_tuple(date, tenths, 615));
+                  make_tuple(date, tenths, 502));
     }
-}
-
-// Steps while there is a record that way; OK copies back; no records, nothing.
-TEST(DataEdit, StepsThroughTheRecordsAndOkCopiesTheCorrectionsBack) {
-    for (int i = 0; i < 3; i++)
-        WeightLog[i] = {20100501 + i, 500 + i};
-    Settings.weightdatalen = 3;
     OpenEditLog();
     RecordForm f = ShowEditRecord();
     EXPECT_EQ(string(f.number) + " " + f.year + "/" + f.month + "/" + f.day + " " + f.weight,
               "3 2010/5/3 50.2");
     const int next = IDC_DATA_NEXT, back = IDC_DATA_PREVIOUS;
     const std::tuple<int, int, int, int> steps[] = {{next, 3, 0, 1}, {back, 2, 1, 1},
-        {back, 1, 1, 0}, {back, 1, 1, 0}, {1, 1, 1, 0}, {next, 2, 1, 1}}; // number, next, back
+        {back, 1, 1, 0}, {back, 1, 1, 0}, {next, 2, 1, 1}, {back, 1, 1, 0}}; // number, next, back
     for (const auto& [control, recordNo, nextEnabled, backEnabled] : steps) {
         StepEditRecord(control);
         EXPECT_EQ(make_tuple(EditRecordNo, NextRecordEnabled(), PreviousRecordEnabled()),
@@ -143,18 +128,15 @@ TEST(DataEdit, StepsThroughTheRecordsAndOkCopiesTheCorrectionsBack) {
     }
     ASSERT_EQ(TakeInEditRecord({"", "2009", "12", "31", "54.25"}), 0);
     CommitEditLog();
-    const WeightEntry* log = WeightLog;
-    EXPECT_EQ(make_tuple(log[0].weight, log[1].date, log[1].weight, log[2].weight),
-              make_tuple(500, 20091231, 542, 502));
-    for (int count : {0, -1}) {
+    EXPECT_EQ(make_tuple(WeightLog[0].date, WeightLog[0].weight, WeightLog[1].weight),
+              make_tuple(20091231, 542, 501));
+    for (int count : {0, -1}) { // no records: nothing to show, step to or take in
         Settings.weightdatalen = count;
         OpenEditLog();
-        EXPECT_EQ(TakeInEditRecord({"", "2010", "1", "1", "50"}), IDC_DATA_NO);
         StepEditRecord(back);
-        CommitEditLog();
-        EXPECT_EQ(make_tuple(string(ShowEditRecord().number), EditRecordNo, WeightLog[0].weight,
+        EXPECT_EQ(make_tuple(TakeInEditRecord(f), string(ShowEditRecord().number), EditRecordNo,
                              NextRecordEnabled() + PreviousRecordEnabled()),
-                  make_tuple("", 0, 500, 0));
+                  make_tuple(IDC_DATA_NO, "", 0, 0));
     }
 }
 
