@@ -197,7 +197,7 @@ class BoardCase(unittest.TestCase):
         wait_until(opened, 20, "the popup menu", interval=0)
         self.key(*["Down"] * item, "Return")
 
-    def dialog(self, title, *keys, timeout=10):
+    def dialog(self, title, *keys, timeout=30):
         """Waits for a window with this title, gives it the keyboard and presses the keys."""
         wid = wait_until(lambda: self.windows(title), timeout, title)[0]
 

@@ -1,7 +1,8 @@
 """Guards on the real program: DLLs only from the system folder, a log held
 open by another program is never replaced, typing keeps the keyboard, the
-window's style, shape and tray icon, the settings dialog's greyed boxes, and
-an idle board that does not repaint itself."""
+window's style, shape and tray icon, the settings dialog's greyed boxes, an
+idle board that does not repaint itself, long Japanese text in the dialogs'
+fields, and a board left running past midnight."""
 
 import os
 import shutil
@@ -15,6 +16,7 @@ FOLDER = os.path.dirname(harness.EXE)
 PROBE = os.environ.get("WM_PROBE", FOLDER + "/tests/reliability/wm_long_run_probe.exe")
 MARKER = os.environ.get("WM_MARKER_DLL", FOLDER + "/e2e/wm_marker.dll")
 LOG = log_text([(20261201 + i, 600 - i) for i in range(5)])
+FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 INI = settings_text(winX=300, winY=200, weightdatalen=5)
 
 
@@ -116,6 +118,39 @@ class Guards(BoardCase):
         before = painted()
         time.sleep(5)
         self.assertLessEqual(painted() - before, 1)
+
+
+    def test_a_number_followed_by_long_japanese_text_is_read_as_the_number(self):
+        self.start(INI, LOG)
+        for row, title, box, keys in ((1, "体重入力", 1020, ()), (2, "設定", 1019, ()),
+                                      (4, "データ修正", 1028, ("Tab", "Tab", "space") + ("Tab",) * 4)):
+            self.menu(row)
+            self.dialog(title, *keys)
+            self.probe("item", box, "kana")  # "55.5" and 42 kana, 130 bytes in UTF-8
+            self.closed(title, "Return")
+        self.assertIn(b"\r\ntargetweight=555\r\n", self.read("weighminder.ini"))
+        # the new weighing, and the one before it (the data edit's "previous", then to the weight)
+        self.assertEqual(self.read("taiju.dat"), LOG[:-23] + log_text([(20261205, 555), (today(), 555)], 5))
+
+    def test_a_board_left_running_past_midnight_dates_the_next_weighing_by_the_new_day(self):
+        clock = self.path("clock")  # a faked clock, read at most once a second, that runs on from here
+        with open(clock, "w") as f:
+            f.write("@2026-12-08 23:50:00")
+        subprocess.run(["wineserver", "-p"], env=self.env, stdout=subprocess.DEVNULL)  # on the real clock
+        self.start(INI, LOG, env=dict(self.env, LD_PRELOAD=FAKETIME, FAKETIME_TIMESTAMP_FILE=clock,
+                                      FAKETIME_CACHE_DURATION="1", FAKETIME_DONT_FAKE_MONOTONIC="1"))
+        def date_column(shot):
+            return [shot.at(x, y) for x in range(222, 248) for y in range(2, 72)]
+        before = date_column(self.shot())
+        with open(clock, "w") as f:
+            f.write("@2026-12-09 00:00:10")
+        time.sleep(1.5)
+        self.menu(1)
+        self.dialog("体重入力")
+        self.type("60")
+        self.closed("体重入力", "Return")
+        self.assertTrue(self.read("taiju.dat").endswith(b"00006,2026/12/09,0600\r\n"))
+        self.assertNotEqual(date_column(self.shot()), before)
 
 
 if __name__ == "__main__":

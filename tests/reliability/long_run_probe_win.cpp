@@ -3,7 +3,8 @@
 // board, or N dialogs opened and cancelled), hold FILE MS (unshared), style
 // (the board's extended style), tray (1 while its icon 101 is there), untray
 // (takes the icon out), taskbar (broadcasts "TaskbarCreated"), item ID
-// [click] ("enabled ticked" of a control of the open dialog).
+// [click|kana] ("enabled ticked" of a control of the open dialog, after a
+// click or after typing "55.5" and 42 kana into it).
 #include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
@@ -75,8 +76,11 @@ int main(int argc, char** argv) {
         printf("%d\n", Tray(board, command[0] == 't' ? NIM_MODIFY : NIM_DELETE) ? 1 : 0);
     if (!strcmp(command, "item")) {
         HWND item = GetDlgItem(GetLastActivePopup(board), n);
+        wchar_t kana[47] = L"55.5"; // and 42 kana: 130 bytes in UTF-8
+        for (int i = 4; i < 46; i++)
+            kana[i] = 0x3042;
         if (item && argc > 3)
-            SendMessageW(item, BM_CLICK, 0, 0);
+            SendMessageW(item, strcmp(argv[3], "kana") ? BM_CLICK : WM_SETTEXT, 0, (LPARAM)kana);
         printf("%d %d\n", item && IsWindowEnabled(item),
                item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
         return 0;
