@@ -1,6 +1,5 @@
-/* A DLL that must never be loaded: placed beside weighminder.exe under the
-   name of a system DLL, it leaves a file named after itself in the working
-   folder the moment anything loads it. */
+/* Placed beside weighminder.exe under a system DLL's name, this DLL leaves
+   "loaded-NAME.txt" in the working folder the moment anything loads it. */
 #include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
@@ -12,9 +11,7 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
         while (name > path && name[-1] != '\\' && name[-1] != '/')
             name--;
         wsprintfA(marker, "loaded-%s.txt", name);
-        HANDLE f = CreateFileA(marker, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-        if (f != INVALID_HANDLE_VALUE)
-            CloseHandle(f);
+        CloseHandle(CreateFileA(marker, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
     }
     return TRUE;
 }
