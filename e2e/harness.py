@@ -179,7 +179,8 @@ class BoardCase(unittest.TestCase):
         self.xdo("key", "--delay", "100", *keys, "sleep", "0.3")
 
     def type(self, text):
-        self.xdo("type", "--delay", "60", text, "sleep", "0.2")
+        self.xdo("type", "--delay", "60", text)  # takes every argument after it as text
+        time.sleep(0.2)
 
     def menu(self, item, at=BARE):
         """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""

@@ -5,7 +5,6 @@ the DPI: whole, not cut."""
 
 import os
 import re
-import unittest
 
 import harness
 from harness import wait_until
@@ -113,21 +112,9 @@ class Scaled:
             self.assertEqual((self.read("taiju.dat"), self.read("weighminder.ini")), files, title + name)
 
 
-class At096Dpi(Scaled, harness.BoardCase):
-    log_pixels, k = 96, 1
-
-
-class At144Dpi(Scaled, harness.BoardCase):
-    log_pixels, k = 144, 2
-
-
-class At192Dpi(Scaled, harness.BoardCase):
-    log_pixels, k = 192, 2
-
-
-def load_tests(loader, tests, pattern):
-    """96 DPI first: its board and texts are what the others are held to."""
-    return unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in (At096Dpi, At144Dpi, At192Dpi))
+# The names sort 96 DPI first: its board and texts are what the others are held to.
+At096Dpi, At144Dpi, At192Dpi = (type("At%03dDpi" % d, (Scaled, harness.BoardCase), dict(log_pixels=d, k=k))
+                                for d, k in ((96, 1), (144, 2), (192, 2)))
 
 
 if __name__ == "__main__":
