@@ -1,6 +1,7 @@
 """The real weighminder.exe (WM_EXE) under Wine, with an Xvfb, openbox and a Wine prefix per
 test class and a fresh working folder per test, driven with xdotool. Board points are client ones."""
 
+import collections
 import os
 import pathlib
 import re
@@ -35,8 +36,7 @@ def wait_until(predicate, timeout=10, what="condition", quiet=False, interval=0.
 
 
 def wine_loader(exe):  # wine, or wine64 for a 64-bit exe
-    return subprocess.run([ROOT + "/scripts/wine-loader", exe], stdout=subprocess.PIPE,
-                          text=True).stdout.strip()
+    return subprocess.check_output([ROOT + "/scripts/wine-loader", exe], text=True).strip()
 
 
 # Where winX=0, winY=0 puts the board: Wine's 64-bit X driver keeps its 3-pixel frame on the screen.
@@ -61,10 +61,7 @@ def log_text(entries, first=1):
                    for i, (d, w) in enumerate(entries, first)).encode()
 
 
-class Shot:  # the screen in RGB, and the board's origin on it
-    def __init__(self, raw, origin):
-        self.raw, self.origin = raw, origin
-
+class Shot(collections.namedtuple("Shot", "raw origin")):  # the screen in RGB, the board's origin on it
     def at(self, x, y):  # board coordinates
         i = ((self.origin[1] + y) * W + self.origin[0] + x) * 3
         return tuple(self.raw[i:i + 3])
@@ -89,8 +86,7 @@ class BoardCase(unittest.TestCase):
         pathlib.Path(cls.home, "openbox.xml").write_text(OPENBOX)
         cls.wm = subprocess.Popen(["openbox", "--config-file", cls.home + "/openbox.xml"],
                                   env=dict(os.environ, DISPLAY=cls.display), stderr=subprocess.DEVNULL)
-        # A copy of the project's prefix (scripts/wine-prefix), drive C: shared, has a
-        # wineserver of its own: the focus stays apart from other Wine programs.
+        # A copy of the project's prefix, drive C: shared, with a wineserver (and focus) of its own.
         shared = os.environ.get("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
         cls.prefix = shutil.copytree(shared, cls.home + "/wine",
                                      ignore=lambda *_: ("drive_c", "dosdevices", "wineserver"))
@@ -155,8 +151,7 @@ class BoardCase(unittest.TestCase):
 
     def geometry(self, wid):
         """x, y, width and height of a window's inside on the screen, past any frame."""
-        info = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, stdout=subprocess.PIPE,
-                              text=True).stdout
+        info = subprocess.check_output(["xwininfo", "-id", str(wid)], env=self.env, text=True)
         return [int(re.search(key + r":\s*(-?\d+)", info).group(1))
                 for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
@@ -164,8 +159,7 @@ class BoardCase(unittest.TestCase):
         return tuple(v + 3 for v in self.geometry(self.wid)[:2])
 
     def shot(self, origin=None):  # origin (0, 0): screen coordinates
-        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
-                             stdout=subprocess.PIPE, check=True).stdout
+        raw = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env)
         return Shot(raw, origin or self.origin())
 
     def wait_shot(self, good, what, timeout=5):

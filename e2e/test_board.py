@@ -44,7 +44,7 @@ class Board(harness.BoardCase):
         self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)),
                          (harness.TOP_LEFT, (0, 64, 0), (0, 0, 0)))
 
-    def test_chart_at_each_span_of_the_plus_and_minus_buttons(self):
+    def test_chart_at_each_span_then_the_read_out_following_the_click_and_the_arrow_keys(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
         minus, plus = (40, 85), (80, 85)
         for button, span in [(None, 7), (minus, 30), (minus, 90), (minus, 360), (minus, 360),
@@ -64,9 +64,6 @@ class Board(harness.BoardCase):
             # The target line spans x = 5 ... 119 whatever the span.
             self.assertEqual([shot.at(x, target) for x in (3, 5, 60, 118, 122)],
                              [(0, 64, 0), ORANGE, ORANGE, ORANGE, (0, 64, 0)], span)
-
-    def test_read_out_follows_the_click_and_the_arrow_keys_scrolling_at_the_ends(self):
-        self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
         self.assertFalse(self.read_out(self.shot()))
         # (key, first entry in view, entry read out): Right stops at the newest
         # entry, Left at the left edge shows older ones until the oldest.

@@ -28,16 +28,14 @@ IN_FRONT = "常に手前に表示(一旦終了後に有効）"  # ticked while t
 class Scaled:
     """The cases, run at the class's DPI (log_pixels) and board scale k."""
 
-    def at(self, x, y):
-        """The last window pixel of board pixel (x, y)'s block."""
+    def at(self, x, y):  # the last window pixel of board pixel (x, y)'s block
         return x * self.k + self.k - 1, y * self.k + self.k - 1
 
     def tap(self, x, y):
         self.click(*self.at(x, y))
 
     def check_board(self, step, before=None):
-        """The board equals the 96-DPI board of the same step, enlarged; at
-        96 DPI the step must have changed the board."""
+        """The board is the 96-DPI board of this step, enlarged; at 96 DPI, changed by the step."""
         k = self.k
 
         def wrong(shot):

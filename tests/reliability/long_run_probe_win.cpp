@@ -74,7 +74,6 @@ int main(int argc, char** argv) {
             SendMessageW(item, BM_CLICK, 0, 0);
         printf("%d %d\n", item && IsWindowEnabled(item),
                item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
-        return 0;
     }
     GetWindowThreadProcessId(board, &Pid);
     static const WPARAM kDialogs[] = {ID_CMD_WEIGHT_ENTRY, ID_CMD_SETTINGS, ID_CMD_DATA_EDIT};

@@ -177,9 +177,8 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     const int weights[7] = {523, 521, 524, 518, 515, 517, 512};
     for (int i = 0; i < 7; i++)
         WeightLog[i] = {20100501 + i, weights[i]};
-    CurrentWeight = 51.2;
+    CurrentWeight = 51.2, FaceIndex = 2;
     Platform.localDate = [] { return LocalDate{2010, MonthShown, 6, 1}; };
-    FaceIndex = 2;
     Paint();
     EXPECT_TRUE(Shows(104, 0, 0, 0, 0, 249, 2));        // above the writing area
     EXPECT_TRUE(Shows(104, 0, 0, 0, 92, 249, 99));      // the tray below it
@@ -190,10 +189,8 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     EXPECT_EQ(Canvas[70 * 250 + 205], kGreen);          // cleared
     EXPECT_EQ(PaintedHoverX, 254);
 
-    // The read-out is shown once; the strip above the date column holds only
-    // the month of the latest paint.
-    HoverActive = 1;
-    HoverX = 90;
+    // The read-out is shown once; the strip above the date column holds only the latest month.
+    HoverActive = 1, HoverX = 90;
     Paint();
     EXPECT_EQ(PaintedHoverX, 90);
     EXPECT_EQ(HoverActive, 0);
@@ -204,8 +201,7 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     EXPECT_TRUE(Shows(104, 0, 0, 241, 3, 247, 15));
 
     // An empty log draws no chart and keeps the painted column.
-    Settings.weightdatalen = 0;
-    PaintedHoverX = 77;
+    Settings.weightdatalen = 0, PaintedHoverX = 77;
     Paint();
     EXPECT_EQ(Canvas[40 * 250 + 119], kGreen);
     EXPECT_EQ(PaintedHoverX, 77);
