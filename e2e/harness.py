@@ -1,7 +1,9 @@
 """The real weighminder.exe (WM_EXE) under Wine, with an Xvfb, openbox and a Wine prefix per
 test class and a fresh working folder per test, driven with xdotool. Board points are client ones."""
 
+import collections
 import os
+import pathlib
 import re
 import shutil
 import signal
@@ -14,6 +16,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EXE = os.path.abspath(os.environ.get("WM_EXE", ROOT + "/build/win32/weighminder.exe"))
 W, H = 1024, 768
 YELLOW, ORANGE, PINK, WHITE = (255, 255, 0), (255, 128, 64), (255, 128, 128), (255, 255, 255)
+OLIVE = (121, 122, 58)  # the board's frame
 WEIGHT_ZONE, EXIT_ZONE, BARE = (175, 22), (180, 90), (100, 90)
 # Wine's stand-in notification area must neither take the focus nor cover the board.
 OPENBOX = """<openbox_config xmlns="http://openbox.org/3.4/rc"><applications>
@@ -32,15 +35,11 @@ def wait_until(predicate, timeout=10, what="condition", quiet=False, interval=0.
     return value
 
 
-def wine_loader(exe):
-    """wine, or wine64 for a 64-bit exe (scripts/wine-loader decides)."""
-    return subprocess.run([ROOT + "/scripts/wine-loader", exe], stdout=subprocess.PIPE,
-                          text=True).stdout.strip()
+def wine_loader(exe):  # wine, or wine64 for a 64-bit exe
+    return subprocess.check_output([ROOT + "/scripts/wine-loader", exe], text=True).strip()
 
 
-# Where the board of a settings file with winX=0, winY=0 shows its client
-# area: Wine's 64-bit X driver under openbox keeps the 3-pixel frame on the
-# screen, where Windows (and the 32-bit Wine) lets it hang off the edge.
+# Where winX=0, winY=0 puts the board: Wine's 64-bit X driver keeps its 3-pixel frame on the screen.
 TOP_LEFT = (3, 3) if "64" in os.path.basename(wine_loader(EXE)) else (0, 0)
 
 
@@ -62,13 +61,7 @@ def log_text(entries, first=1):
                    for i, (d, w) in enumerate(entries, first)).encode()
 
 
-class Shot:  # the screen in RGB, and the board's origin on it
-    def __init__(self, raw, origin):
-        self.raw, self.origin = raw, origin
-
-    def screen(self, x, y):
-        return self.at(x - self.origin[0], y - self.origin[1])
-
+class Shot(collections.namedtuple("Shot", "raw origin")):  # the screen in RGB, the board's origin on it
     def at(self, x, y):  # board coordinates
         i = ((self.origin[1] + y) * W + self.origin[0] + x) * 3
         return tuple(self.raw[i:i + 3])
@@ -90,23 +83,20 @@ class BoardCase(unittest.TestCase):
         os.close(w)
         with os.fdopen(r) as f:
             cls.display = ":" + f.readline().strip()
-        with open(cls.home + "/openbox.xml", "w") as f:
-            f.write(OPENBOX)
+        pathlib.Path(cls.home, "openbox.xml").write_text(OPENBOX)
         cls.wm = subprocess.Popen(["openbox", "--config-file", cls.home + "/openbox.xml"],
                                   env=dict(os.environ, DISPLAY=cls.display), stderr=subprocess.DEVNULL)
-        # A copy of the project's prefix (scripts/wine-prefix), drive C: shared, has a
-        # wineserver of its own: the focus stays apart from other Wine programs.
+        # A copy of the project's prefix, drive C: shared, with a wineserver (and focus) of its own.
         shared = os.environ.get("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
         cls.prefix = shutil.copytree(shared, cls.home + "/wine",
                                      ignore=lambda *_: ("drive_c", "dosdevices", "wineserver"))
         for name in ("drive_c", "dosdevices"):
             os.symlink(os.path.join(shared, name), os.path.join(cls.prefix, name))
         if cls.log_pixels:  # the display's DPI, read by Wine as it starts
-            with open(cls.prefix + "/user.reg", encoding="utf-8", errors="surrogateescape") as f:
-                reg = re.sub(r'(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)',
-                             r'\g<1>"LogPixels"=dword:%08x\n' % cls.log_pixels, f.read(), 1)
-            with open(cls.prefix + "/user.reg", "w", encoding="utf-8", errors="surrogateescape") as f:
-                f.write(reg)
+            reg = pathlib.Path(cls.prefix, "user.reg")
+            desktop = r"(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)"  # the section's head
+            reg.write_text(re.sub(desktop, r'\g<1>"LogPixels"=dword:%08x\n' % cls.log_pixels,
+                                  reg.read_text("latin-1"), 1), "latin-1")
         cls.env = dict(os.environ, DISPLAY=cls.display, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8",
                        WINEPREFIX=cls.prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;mshtml=")
 
@@ -129,8 +119,7 @@ class BoardCase(unittest.TestCase):
     def start(self, ini=None, dat=None, wait=True, env=None, stderr=subprocess.DEVNULL):
         for name, data in (("weighminder.ini", ini), ("taiju.dat", dat)):
             if data is not None:
-                with open(self.path(name), "wb") as f:
-                    f.write(data)
+                pathlib.Path(self.path(name)).write_bytes(data)
         self.proc = subprocess.Popen([wine_loader(EXE), EXE], cwd=self.folder, env=env or self.env,
                                      stdout=subprocess.DEVNULL, stderr=stderr, start_new_session=True)
         if wait:
@@ -138,7 +127,7 @@ class BoardCase(unittest.TestCase):
 
     def wait_board(self):
         self.wid = wait_until(lambda: self.windows("weighminder"), 30, "the board")[0]
-        time.sleep(0.8)  # its first paint
+        wait_until(lambda: self.shot().at(125, 0) == OLIVE, 10, "the board's first paint")
         self.xdo("windowfocus", "--sync", self.wid, check=False)
 
     def stop(self):
@@ -150,8 +139,7 @@ class BoardCase(unittest.TestCase):
         return os.path.join(self.folder, name)
 
     def read(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
+        return pathlib.Path(self.path(name)).read_bytes()
 
     def xdo(self, *args, check=True):
         return subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, stdout=subprocess.PIPE,
@@ -161,22 +149,21 @@ class BoardCase(unittest.TestCase):
         found = self.xdo("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
         return [int(w) for w in found.split()]
 
-    def origin(self):
-        """Screen position of board point (0, 0): inside Wine's 3-pixel frame."""
-        where = dict(kv.split("=") for kv in self.xdo("getwindowgeometry", "--shell", self.wid).split())
-        return int(where["X"]) + 3, int(where["Y"]) + 3
-
     def geometry(self, wid):
         """x, y, width and height of a window's inside on the screen, past any frame."""
-        info = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, stdout=subprocess.PIPE,
-                              text=True).stdout
+        info = subprocess.check_output(["xwininfo", "-id", str(wid)], env=self.env, text=True)
         return [int(re.search(key + r":\s*(-?\d+)", info).group(1))
                 for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
-    def shot(self):
-        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
-                             stdout=subprocess.PIPE, check=True).stdout
-        return Shot(raw, self.origin())
+    def origin(self):  # the board's point (0, 0) on the screen: inside Wine's 3-pixel frame
+        return tuple(v + 3 for v in self.geometry(self.wid)[:2])
+
+    def shot(self, origin=None):  # origin (0, 0): screen coordinates
+        raw = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env)
+        return Shot(raw, origin or self.origin())
+
+    def wait_shot(self, good, what, timeout=5):
+        return wait_until(lambda: next(filter(good, [self.shot()]), None), timeout, what)
 
     def click(self, x, y, button=1, screen=False):
         ox, oy = (0, 0) if screen else self.origin()
@@ -186,14 +173,14 @@ class BoardCase(unittest.TestCase):
         self.xdo("key", "--delay", "100", *keys, "sleep", "0.3")
 
     def type(self, text):
-        self.xdo("type", "--delay", "60", text)
+        self.xdo("type", "--delay", "60", text)  # takes every argument after it as text
         time.sleep(0.2)
 
-    def menu(self, item):
+    def menu(self, item, at=BARE):
         """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""
         def opened():  # a click lost while the board is still busy is clicked again
-            self.click(*BARE, button=3)  # the menu opens above and right of the pointer
-            return wait_until(lambda: self.shot().at(BARE[0] + 2, BARE[1] - 3) == WHITE, 5, quiet=True)
+            self.click(*at, button=3)  # the menu opens above and right of the pointer
+            return wait_until(lambda: self.shot().at(at[0] + 2, at[1] - 3) == WHITE, 5, quiet=True)
         wait_until(opened, 20, "the popup menu", interval=0)
         self.key(*["Down"] * item, "Return")
 

@@ -1,15 +1,20 @@
-"""The board: start and the ways out, dragging, the chart at each span, the
-read-out with the arrow keys. Expected points come from the chart's scaling
-rules worked by hand: y from the weights in view, x from the span."""
+"""The board: start and the ways out, the chart at each span, the read-out with the arrow keys,
+the trend (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
+hand: y from the weights in view, x from the span."""
 
 import os
 
 import harness
-from harness import EXIT_ZONE, ORANGE, PINK, YELLOW, settings_text
+from harness import EXIT_ZONE, ORANGE, PINK, YELLOW, log_text, settings_text, wait_until
 
 # Three entries, then the seven of the worked example: its points at span 7.
 LOG = [(20100501 + i, w) for i, w in enumerate([560, 540, 530, 523, 521, 524, 518, 515, 517, 512])]
 MARKER = {7: 8, 30: 6, 90: 4, 360: 4}  # the dot's width at each span
+# A week at 60.0 kg in April, then one from 52.3 down to 51.2 in May: at span
+# 7 the trend runs from 59.2 down to 55.7 kg, high above the weights.
+TREND_LOG = [(20100401 + i, 600) for i in range(7)] + \
+    [(20100501 + i, w) for i, w in enumerate([523, 521, 524, 518, 515, 517, 512])]
+TREND_POINTS, CYAN = [(5, 14), (24, 18), (43, 22), (62, 26), (81, 30), (100, 33)], (128, 255, 255)
 
 
 def chart_y(view, w, target=500):
@@ -23,27 +28,7 @@ def chart_x(span, m):
 
 
 class Board(harness.BoardCase):
-    def test_first_start_writes_the_defaults_and_a_drag_moves_the_board_for_good(self):
-        self.start()
-        self.assertEqual(self.read("weighminder.ini"), settings_text())
-        self.assertFalse(os.path.exists(self.path("taiju.dat")))
-        shot = self.shot()  # at the top left, green, its corners see-through to the black root
-        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((harness.TOP_LEFT), (0, 64, 0), (0, 0, 0)))
-        # Press on the bare board and move. Wine passes moves to the window
-        # only while the pointer is over it, until the third has begun the drag.
-        moves = [a for d in [(3, -2)] * 3 + [(20, 12)] * 5
-                 for a in ("mousemove_relative", "--", *d, "sleep", .1)]
-        self.xdo("mousemove", 100, 90, "sleep", "0.2", "mousedown", 1, "sleep", "0.1", *moves, "mouseup", 1,
-                 "sleep", "0.5")
-        moved = self.origin()
-        self.assertNotEqual(moved, (0, 0))
-        self.click(*EXIT_ZONE)
-        self.assertEqual(self.proc.wait(15), 0)
-        self.assertEqual(self.read("weighminder.ini"), settings_text(winX=moved[0], winY=moved[1]))
-        self.start()
-        self.assertEqual(self.origin(), moved)
-
-    def test_each_way_out_saves_the_settings_with_the_position(self):
+    def test_each_way_out_saves_the_settings_and_a_first_start_writes_the_defaults(self):
         for way_out in (lambda: self.click(*EXIT_ZONE), lambda: self.menu(8), lambda: self.key("alt+F4")):
             self.start(b"winX=150\r\nwinY=160\r\nheight=170\r\nstartdate=20100508\r\n")
             self.assertEqual(self.origin(), (150, 160))
@@ -51,8 +36,15 @@ class Board(harness.BoardCase):
             self.assertEqual(self.proc.wait(15), 0)
             self.assertEqual(self.read("weighminder.ini"),
                              settings_text(winX=150, winY=160, height=170, startdate=20100508))
+        self.fresh()
+        self.start()
+        self.assertEqual(self.read("weighminder.ini"), settings_text())
+        self.assertFalse(os.path.exists(self.path("taiju.dat")))
+        shot = self.shot()  # at the top left, green, its corners see-through to the black root
+        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)),
+                         (harness.TOP_LEFT, (0, 64, 0), (0, 0, 0)))
 
-    def test_chart_at_each_span_of_the_plus_and_minus_buttons(self):
+    def test_chart_at_each_span_then_the_read_out_following_the_click_and_the_arrow_keys(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
         minus, plus = (40, 85), (80, 85)
         for button, span in [(None, 7), (minus, 30), (minus, 90), (minus, 360), (minus, 360),
@@ -64,8 +56,7 @@ class Board(harness.BoardCase):
             (xn, yn), target = points[-1], chart_y(view, 500)
             bare = [(x, y) for x, y in points[:-1] if abs(x - xn) > 4 or abs(y - yn) > 4]
             # The line's points, once the click's repaint has landed.
-            shot = harness.wait_until(lambda: next((s for s in [self.shot()] if {s.at(x, y) for x, y
-                                                    in bare} == {YELLOW}), None), 5, "span %d" % span)
+            shot = self.wait_shot(lambda s: {s.at(x, y) for x, y in bare} == {YELLOW}, "span %d" % span)
             dot = [x for x, _ in shot.find(PINK, 0, yn, 130, yn + 1)]
             self.assertEqual(len(dot), MARKER[span], span)
             self.assertTrue(min(dot) <= xn <= max(dot), (span, dot))
@@ -73,9 +64,6 @@ class Board(harness.BoardCase):
             # The target line spans x = 5 ... 119 whatever the span.
             self.assertEqual([shot.at(x, target) for x in (3, 5, 60, 118, 122)],
                              [(0, 64, 0), ORANGE, ORANGE, ORANGE, (0, 64, 0)], span)
-
-    def test_read_out_follows_the_click_and_the_arrow_keys_scrolling_at_the_ends(self):
-        self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
         self.assertFalse(self.read_out(self.shot()))
         # (key, first entry in view, entry read out): Right stops at the newest
         # entry, Left at the left edge shows older ones until the oldest.
@@ -85,15 +73,30 @@ class Board(harness.BoardCase):
         texts = {}
         for key, first, entry in steps:
             self.click(30, 50) if key == "click" else self.key(key)
-            shot, view = self.shot(), [w for _, w in LOG[first:first + 7]]
+            view = [w for _, w in LOG[first:first + 7]]
             x, y = chart_x(7, entry - first), chart_y(view, LOG[entry][1])
             # The lower half of the 8-pixel dot, clear of the text above it.
-            self.assertEqual({shot.at(x + dx, y + dy) for dx, dy in [(0, 3), (-3, 2), (2, 2), (-2, 3)]},
-                             {PINK}, (key, first, entry))
+            dot = [(x + dx, y + dy) for dx, dy in [(0, 3), (-3, 2), (2, 2), (-2, 3)]]
+            shot = self.wait_shot(lambda s: {s.at(*p) for p in dot} == {PINK}, "%s to %d" % (key, entry))
             text = self.read_out(shot)
             self.assertGreater(len(text), 30)
             self.assertEqual(texts.setdefault(entry, text), text, entry)
         self.assertEqual(len(set(texts.values())), 10)  # every entry reads differently
+
+    def test_trend_switched_from_the_menu_and_kept_across_a_restart(self):
+        ini = settings_text(winX=200, winY=150, weightdatalen=14, height=160)
+        self.start(ini, log_text(TREND_LOG))
+        self.assertEqual(self.shot().find(CYAN, 0, 0, 125, 85), [])
+        self.menu(6)
+        shot = self.wait_shot(lambda s: s.at(5, 14) == CYAN, "the trend")
+        self.assertEqual([shot.at(x, y) for x, y in TREND_POINTS], [CYAN] * 6)
+        self.assertEqual(self.read("weighminder.ini"), ini + b"trend=1\r\n")
+        self.stop()
+        self.start()
+        self.assertEqual(self.shot().at(5, 14), CYAN)
+        self.menu(6)
+        wait_until(lambda: not self.shot().find(CYAN, 0, 0, 125, 85), what="no trend")
+        self.assertEqual(self.read("weighminder.ini"), ini)
 
     def read_out(self, shot):  # the read-out's letters: white, or near white where smoothed
         return frozenset((x, y) for y in range(6, 23) for x in range(20, 130) if min(shot.at(x, y)) >= 170)

@@ -6,14 +6,11 @@ import re
 import time
 
 import harness
-from harness import ORANGE, WEIGHT_ZONE, YELLOW, log_text, settings_text
+from harness import ORANGE, WEIGHT_ZONE, YELLOW, log_text, settings_text, wait_until
 from test_board import chart_y
 
 # Rows of the calendar's selected day: runs of its blue, 20 to 45 pixels long.
 DAY = re.compile(rb"(?<!\x32\x96\xfa)(?:\x32\x96\xfa){20,45}(?!\x32\x96\xfa)")
-# (opened by the weight zone or a menu row, typed, closed with, tenths logged)
-WEIGHINGS = [(WEIGHT_ZONE, "65.37", "Return", 653), (1, "70", "Escape", None),
-             (WEIGHT_ZONE, "123.45", "Return", 1234)]  # of which five characters are read
 THREE = [(20100501, 523), (20100502, 530), (20100503, 615)]
 
 
@@ -33,18 +30,16 @@ class Dialogs(harness.BoardCase):
         shot = self.shot()
         return [shot.at(x, y) for y in range(6, 40) for x in range(131, 220)]
 
-    def test_weight_entry_ok_appends_for_today_and_cancel_keeps_all(self):
-        log = list(THREE)
-        for opened_by, typed, key, tenths in WEIGHINGS:
-            time.sleep(0.5)
+    def test_weight_entry_shows_the_typed_weight_ok_logs_it_for_today_cancel_not(self):
+        for key, typed, log in [("Escape", "70", THREE),
+                                ("Return", "123.45", THREE + [(harness.today(), 1234)])]:
             before = self.big_weight()
-            self.click(*opened_by) if opened_by == WEIGHT_ZONE else self.menu(opened_by)
+            self.click(*WEIGHT_ZONE)
             self.dialog("体重入力")
-            self.type(typed)  # the board shows the weight being typed, before any OK
-            harness.wait_until(lambda: self.big_weight() != before, what="the board following the typing")
+            self.type(typed)  # five characters are read; the board shows them before any OK
+            wait_until(lambda: self.big_weight() != before, what="the board following the typing")
             self.closed("体重入力", key)
-            log += [(harness.today(), tenths)] if tenths else []
-            harness.wait_until(lambda: tenths or self.big_weight() == before, what="the logged weight back")
+            wait_until(lambda: key == "Return" or self.big_weight() == before, what="the logged weight back")
             self.assert_files(settings(weightdatalen=len(log)), log)
 
     def test_settings_ok_stores_the_values_and_the_picked_day_cancel_nothing(self):
@@ -66,7 +61,7 @@ class Dialogs(harness.BoardCase):
             self.closed("設定", key)
             self.assertEqual(self.read("weighminder.ini"), saved)
             y = chart_y([w for _, w in THREE] + more, target, target)
-            harness.wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
+            wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
@@ -80,19 +75,20 @@ class Dialogs(harness.BoardCase):
             self.assert_files(settings(), log)
 
     def test_reset_no_keeps_the_log_and_yes_empties_it_for_good(self):
-        for keys, count in [(("Tab", "Return"), 3), (("Return",), 0)]:
-            self.menu(5)
-            self.dialog("確認", *keys)  # いいえ, or はい, the default
-            if count == 0:
-                self.dialog("完了", "Return")
-            self.closed("(確認|完了)")
-            if count:
-                self.assert_files(settings(weightdatalen=count), THREE)
-            else:  # the reset log is kept aside, where no load finds it
-                self.assertEqual(self.read("weighminder.ini"), settings(weightdatalen=0))
-                self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
-                self.assertFalse(os.path.exists(self.path("taiju.dat")))
-            self.assertEqual(bool(self.shot().find(YELLOW, 0, 5, 130, 72)), count > 0)
+        self.menu(5)
+        self.dialog("確認", "Tab", "Return")  # いいえ
+        self.closed("確認")
+        self.assert_files(settings(), THREE)
+        self.assertTrue(self.shot().find(YELLOW, 0, 5, 130, 72))  # the chart
+        self.menu(5)
+        self.dialog("確認", "Return")  # はい, the default
+        self.dialog("完了", "Return")
+        self.closed("完了")
+        # The reset log is kept aside, where no load finds it.
+        self.assertEqual((self.read("weighminder.ini"), self.read("taiju.dat.bak")),
+                         (settings(weightdatalen=0), log_text(THREE)))
+        self.assertFalse(os.path.exists(self.path("taiju.dat")))
+        self.assertFalse(self.shot().find(YELLOW, 0, 5, 130, 72))
         self.stop()
         self.start()
         self.assertFalse(self.shot().find(YELLOW, 0, 5, 130, 72))
@@ -100,7 +96,7 @@ class Dialogs(harness.BoardCase):
     def test_csv_command_writes_taiju_csv(self):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
-        harness.wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
+        wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
 
     def test_version_dialog_closes_with_ok_only(self):
         self.menu(7)

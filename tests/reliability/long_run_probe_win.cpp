@@ -1,10 +1,8 @@
-// Drives and watches a running weighminder for the end-to-end tests: measure
-// (windows=, private_kb=), paint|move|click|dialogs N (N messages to the
-// board, or N dialogs opened and cancelled), hold FILE MS (unshared), style
-// (the board's extended style), tray (1 while its icon 101 is there), untray
-// (takes the icon out), taskbar (broadcasts "TaskbarCreated"), item ID
-// [click|kana] ("enabled ticked" of a control of the open dialog, after a
-// click or after typing "55.5" and 42 kana into it).
+// Drives and watches a running weighminder for the end-to-end tests: measure (windows=,
+// private_kb=), paint|move|click|dialogs N (N messages, or N dialogs opened and cancelled), hold
+// FILE MS (unshared), style (extended), tray (1 while icon 101 is there), untray, taskbar
+// (broadcasts "TaskbarCreated"), item ID [click|kana] ("enabled ticked" of an open dialog's
+// control, after a click or after "55.5" and 42 kana are typed into it).
 #include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
@@ -45,14 +43,6 @@ bool Survey(int want) {
     return false;
 }
 
-BOOL Tray(HWND board, DWORD what) {
-    NOTIFYICONDATAW icon = {};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = board;
-    icon.uID = 101;
-    return Shell_NotifyIconW(what, &icon);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -72,8 +62,13 @@ int main(int argc, char** argv) {
         return 2;
     if (!strcmp(command, "style"))
         printf("%08lx\n", (unsigned long)GetWindowLongW(board, GWL_EXSTYLE));
-    if (!strcmp(command, "tray") || !strcmp(command, "untray"))
-        printf("%d\n", Tray(board, command[0] == 't' ? NIM_MODIFY : NIM_DELETE) ? 1 : 0);
+    if (!strcmp(command, "tray") || !strcmp(command, "untray")) {
+        NOTIFYICONDATAW icon = {};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = board;
+        icon.uID = 101;
+        printf("%d\n", !!Shell_NotifyIconW(command[0] == 't' ? NIM_MODIFY : NIM_DELETE, &icon));
+    }
     if (!strcmp(command, "item")) {
         HWND item = GetDlgItem(GetLastActivePopup(board), n);
         wchar_t kana[47] = L"55.5"; // and 42 kana: 130 bytes in UTF-8
@@ -83,7 +78,6 @@ int main(int argc, char** argv) {
             SendMessageW(item, strcmp(argv[3], "kana") ? BM_CLICK : WM_SETTEXT, 0, (LPARAM)kana);
         printf("%d %d\n", item && IsWindowEnabled(item),
                item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
-        return 0;
     }
     GetWindowThreadProcessId(board, &Pid);
     static const WPARAM kDialogs[] = {ID_CMD_WEIGHT_ENTRY, ID_CMD_SETTINGS, ID_CMD_DATA_EDIT};
@@ -100,12 +94,9 @@ int main(int argc, char** argv) {
         } else if (!strcmp(command, "dialogs")) {
             PostMessageA(board, WM_COMMAND, kDialogs[i % 3], 0);
             bool shown = Survey(1);
-            Sleep(60); // closed at once, a dialog not yet taken in by the
-                       // window manager makes Wine wait 2 s to unmap it
-            if (!shown || !PostMessageA(Dialog, WM_COMMAND, IDCANCEL, 0) || !Survey(0)) {
-                fprintf(stderr, "dialog %d did not open and close\n", i);
-                return 1;
-            }
+            Sleep(60); // one closed before the window manager took it in: Wine waits 2 s
+            if (!shown || !PostMessageA(Dialog, WM_COMMAND, IDCANCEL, 0) || !Survey(0))
+                return 1; // it did not open and close
         }
     }
     if (!strcmp(command, "measure")) {

@@ -1,6 +1,5 @@
-// The board drawn with real GDI under Wine from the program's own pictures:
-// the fast paths paint what plain drawing paints, and PaintBoard composes the
-// board on the background picture of a real window.
+// The board drawn with real GDI from the program's own pictures: the fast paths paint what
+// plain drawing paints, and PaintBoard composes the board on a real window's background picture.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -29,23 +28,17 @@ ChartPlan Reference;
 HWND Window;
 HDC Single;
 
-BITMAPINFO TopDown(int width, int height) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    return bi;
-}
-
 // A bitmap's size, and its pixels as top-down 0xRRGGBB rows.
 SIZE Pixels(HBITMAP bitmap, uint32_t* out) {
     BITMAP b = {};
     GetObjectW(bitmap, sizeof b, &b);
-    BITMAPINFO bi = TopDown(b.bmWidth, b.bmHeight);
+    BITMAPINFO bi = {{sizeof bi.bmiHeader, b.bmWidth, -b.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                     {}};
     GetDIBits(Board.Backbuffer, bitmap, 0, b.bmHeight, out, &bi, DIB_RGB_COLORS);
     return SIZE{b.bmWidth, b.bmHeight};
 }
 
-// The board window and the drawing objects, made once for all tests as
-// start-up makes them.
+// The board window and the drawing objects, made once as start-up makes them.
 void OpenBoard() {
     HINSTANCE self = GetModuleHandleW(NULL);
     if (Window)
@@ -68,8 +61,7 @@ void OpenBoard() {
     CreateBoardPens();
 }
 
-// The start-up loader makes of every picture what LoadBitmap makes, at the
-// size the sprite sheet gives it.
+// The start-up loader makes of every picture what LoadBitmap makes, at its sprite sheet size.
 TEST(BoardWin, PicturesLoadAsLoadBitmapLoadsThem) {
     OpenBoard();
     for (int i = 0; i < kPictureCount; i++) {
@@ -89,8 +81,7 @@ void Plain(int id, int x, int y, int w, int h, DWORD rop) {
     StretchBlt(Board.Backbuffer, x, y, w, h, Single, 0, 0, s->width, s->height, rop);
 }
 
-// Every sprite, named larger than it is; numbers at the board's scales and
-// two others; a chart over them.
+// Every sprite, named larger than it is; numbers at the board's scales and two others; a chart.
 void Draw(bool fast, int span) {
     std::fill(Surface, Surface + kW * kH, kGreen);
     for (int i = 0; i < kSheetSpriteCount; i++) {
@@ -130,11 +121,10 @@ void Draw(bool fast, int span) {
     GdiFlush();
 }
 
-// The log has plateaus and jagged runs, and the spans put several entries on
-// one column.
+// The log has plateaus and jagged runs; the spans put several entries on one column.
 TEST(BoardWin, FastDrawingPaintsWhatPlainDrawingPaints) {
     OpenBoard();
-    BITMAPINFO bi = TopDown(kW, kH);
+    BITMAPINFO bi = {{sizeof bi.bmiHeader, kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     HBITMAP dib = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, (void**)&Surface, NULL, 0);
     SelectObject(Board.Backbuffer, dib);
     SetStretchBltMode(Board.Backbuffer, COLORONCOLOR);
@@ -143,23 +133,22 @@ TEST(BoardWin, FastDrawingPaintsWhatPlainDrawingPaints) {
     for (int i = 0; i < 1200; i++)
         WeightLog[i] = {20240101 + i / 28 % 12 * 100 + i % 28,
                         i % 90 < 45 ? 600 + i / 5 % 3 : 520 + i * 37 % 90 - i % 7 * 3};
-    for (int ninpu : {0, 1}) {
-        for (int span : {31, 90, 360, 1000}) {
-            Settings.ninpu = ninpu;
-            Draw(false, span);
-            memcpy(Expected, Surface, sizeof Expected);
-            Draw(true, span);
-            long i = std::mismatch(Surface, Surface + kW * kH, Expected).first - Surface;
-            EXPECT_EQ(i, kW * kH) << "span " << span << " ninpu " << ninpu << " at " << i % kW
-                                  << "," << i / kW;
-        }
+    const int kSpans[] = {31, 90, 360, 1000};
+    for (int run = 0; run < 8; run++) {
+        int span = kSpans[run % 4];
+        Settings.ninpu = run / 4;
+        Draw(false, span);
+        memcpy(Expected, Surface, sizeof Expected);
+        Draw(true, span);
+        long i = std::mismatch(Surface, Surface + kW * kH, Expected).first - Surface;
+        EXPECT_EQ(i, kW * kH) << "span " << span << " ninpu " << run / 4 << " at " << i % kW << ","
+                              << i / kW;
     }
     SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
     DeleteObject(dib);
 }
 
-// Paints the whole window, and reads the canvas back from the background
-// picture.
+// Paints the whole window, and reads the canvas back from the background picture.
 void Paint() {
     InvalidateRect(Window, NULL, FALSE);
     PaintBoard(Window);
@@ -181,17 +170,15 @@ void Paint() {
 
 int MonthShown = 12; // the clock's month
 
-// Given seven entries, each paint leaves on the background picture the board
-// it describes.
+// Given seven entries, each paint leaves on the background picture the board it describes.
 TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     OpenBoard();
     Settings = {0, 0, 0, 7, 500, 500, 160, 0, 0, 0, 0, 20101206};
     const int weights[7] = {523, 521, 524, 518, 515, 517, 512};
     for (int i = 0; i < 7; i++)
         WeightLog[i] = {20100501 + i, weights[i]};
-    CurrentWeight = 51.2;
+    CurrentWeight = 51.2, FaceIndex = 2;
     Platform.localDate = [] { return LocalDate{2010, MonthShown, 6, 1}; };
-    FaceIndex = 2;
     Paint();
     EXPECT_TRUE(Shows(104, 0, 0, 0, 0, 249, 2));        // above the writing area
     EXPECT_TRUE(Shows(104, 0, 0, 0, 92, 249, 99));      // the tray below it
@@ -202,10 +189,8 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     EXPECT_EQ(Canvas[70 * 250 + 205], kGreen);          // cleared
     EXPECT_EQ(PaintedHoverX, 254);
 
-    // The read-out is shown once; the strip above the date column holds only
-    // the month of the latest paint.
-    HoverActive = 1;
-    HoverX = 90;
+    // The read-out is shown once; the strip above the date column holds only the latest month.
+    HoverActive = 1, HoverX = 90;
     Paint();
     EXPECT_EQ(PaintedHoverX, 90);
     EXPECT_EQ(HoverActive, 0);
@@ -216,8 +201,7 @@ TEST(BoardWin, PaintComposesTheBoardOnTheBackgroundPicture) {
     EXPECT_TRUE(Shows(104, 0, 0, 241, 3, 247, 15));
 
     // An empty log draws no chart and keeps the painted column.
-    Settings.weightdatalen = 0;
-    PaintedHoverX = 77;
+    Settings.weightdatalen = 0, PaintedHoverX = 77;
     Paint();
     EXPECT_EQ(Canvas[40 * 250 + 119], kGreen);
     EXPECT_EQ(PaintedHoverX, 77);
