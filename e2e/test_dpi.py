@@ -47,7 +47,7 @@ class Scaled:
                     if not (x // k in FACE[0] and y // k in FACE[1])
                     and shot.at(x, y) != SEEN[step].get((x // k, y // k), beside)]
 
-        wait_until(lambda: not wrong(self.shot()), 5, step)
+        wait_until(lambda: not wrong(self.shot()), 20, step)
 
     def test_board_enlarged_clicks_and_drag_as_at_96_dpi(self):
         self.start(INI, harness.log_text(ENTRIES))
