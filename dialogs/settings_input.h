@@ -39,8 +39,7 @@ struct CalendarLayout {
     int dialogHeight;
     int x, y, width, height; // in the dialog's client area
 };
-CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight,
-                                    int dpi = 96);
+CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight, int dpi = 96);
 
 // "%4d/%02d/%02d"
 void FormatPeriodDate(const CalendarDate& date, char* out, size_t size);

@@ -4,8 +4,7 @@ namespace {
 
 // a / b for b > 0, rounded to the nearest integer, halves away from zero;
 // |a| well inside the type's range.
-template <typename T>
-T DivideRounded(T a, T b) {
+template <typename T> T DivideRounded(T a, T b) {
     return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
 }
 
@@ -31,8 +30,7 @@ int32_t DateOfDayCount(int32_t days) {
     days += 719468;
     int32_t era = (days >= 0 ? days : days - 146096) / 146097;
     int32_t dayOfEra = days - era * 146097;
-    int32_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    int32_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     int32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     int32_t mp = (5 * dayOfYear + 2) / 153;
     int32_t day = dayOfYear - (153 * mp + 2) / 5 + 1;

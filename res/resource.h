@@ -77,7 +77,7 @@
 // Weight entry dialog
 #define IDD_WEIGHT_ENTRY 143
 #define IDC_WEIGHT_EDIT 1020
-#define IDC_STEP_UP 91   // arrow buttons made at run time
+#define IDC_STEP_UP 91 // arrow buttons made at run time
 #define IDC_STEP_DOWN 92
 
 // Settings dialog

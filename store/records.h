@@ -50,7 +50,7 @@ struct OptionSettings {
 extern WeightEntry WeightLog[kLogCapacity];
 extern SettingsRecord Settings; // Settings.weightdatalen is the log's count
 extern OptionSettings Options;
-extern double CurrentWeight;    // kilograms
+extern double CurrentWeight; // kilograms
 // Set when taiju.dat could not be read whole: the log in memory may be
 // shorter than the file, and no save may replace it (see LoadLog).
 extern int LogPartlyRead;
