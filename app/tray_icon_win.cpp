@@ -35,7 +35,15 @@ BOOL RemoveTrayIcon(HWND, UINT) {
     return Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
 }
 
+// After every paint: the tip is worked out again only when what it says
+// may have changed, since the trend reads the whole log.
 void RefreshTrayTip(HWND) {
+    static int32_t shown[4] = {-1, -1, -1, -1};
+    const int32_t now[4] = {(int32_t)LogRevision, Options.trend, Settings.weightdatalen,
+                            Settings.targetweight};
+    if (memcmp(now, shown, sizeof now) == 0)
+        return;
+    memcpy(shown, now, sizeof shown);
     char tip[kTrayTipSize];
     FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, Settings.weightdatalen,
                   Settings.targetweight);

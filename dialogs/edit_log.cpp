@@ -91,4 +91,5 @@ void CommitEditLog() {
     if (EditLogEmpty())
         return;
     memcpy(WeightLog, EditLog, sizeof(WeightEntry) * LogCount());
+    LogRevision++;
 }

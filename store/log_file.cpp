@@ -97,6 +97,7 @@ int LoadLog() {
     // so, and refuse every save until a later load reads it whole.
     LogPartlyRead = failed || (!file && result != kReadMissing);
     LogCountOnDisk = count;
+    LogRevision++;
     if (LogPartlyRead)
         ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
     if (loaded > 0)
@@ -111,6 +112,7 @@ int AppendWeightEntry(int date, int weight) {
     if (count < 0 || count >= kLogCapacity || !EntryFitsRecord(entry))
         return -1;
     WeightLog[count] = entry;
+    LogRevision++;
     Settings.weightdatalen = count + 1;
     return 0;
 }

@@ -6,6 +6,7 @@ WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
 OptionSettings Options;
 int LogPartlyRead;
+uint32_t LogRevision;
 int32_t LogCountOnDisk;
 double CurrentWeight;
 LocalDate StartupDate;
@@ -19,6 +20,7 @@ void ResetRecordsToDefaults() {
     Settings.original = 500;
     Settings.height = 150;
     memset(WeightLog, 0, sizeof WeightLog);
+    LogRevision++;
     LogPartlyRead = 0;
     LogCountOnDisk = 0;
     CurrentWeight = 0.0;

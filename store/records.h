@@ -54,6 +54,7 @@ extern double CurrentWeight; // kilograms
 // Set when taiju.dat could not be read whole: the log in memory may be
 // shorter than the file, and no save may replace it (see LoadLog).
 extern int LogPartlyRead;
+extern uint32_t LogRevision;   // moves on whenever entries of WeightLog change
 extern int32_t LogCountOnDisk; // the count the settings gave that load
 extern LocalDate StartupDate;
 extern CalendarDate PeriodStartDate;
