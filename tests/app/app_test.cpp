@@ -48,11 +48,11 @@ TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
     const ClickAction span = kClickSpan, entry = kClickWeightEntry, exit = kClickExit;
     const std::tuple<int, int, int, int, int, ClickAction, int, int, int, int> cases[] = {
         // span, countdown, armed, x, y, action, span and scroll after, dialog open, repaint
-        {360, 3, 0, 80, 85, span, 90, 0, 0, 0}, {90, 0, 0, 71, 76, span, 30, 0, 0, 0},
-        {30, 0, 0, 89, 94, span, 7, 0, 0, 0},   {7, 0, 0, 80, 85, span, 7, 0, 0, 0},
-        {7, 3, 0, 40, 85, span, 30, 0, 0, 0},   {30, 0, 0, 31, 76, span, 90, 0, 0, 0},
-        {90, 0, 0, 49, 94, span, 360, 0, 0, 0}, {360, 0, 0, 40, 85, span, 360, 0, 0, 0},
-        {7, 3, 0, 131, 6, entry, 7, 4, 1, 0},   {7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
+        {360, 3, 0, 80, 85, span, 90, 0, 0, 0},        {90, 0, 0, 71, 76, span, 30, 0, 0, 0},
+        {30, 0, 0, 89, 94, span, 7, 0, 0, 0},          {7, 0, 0, 80, 85, span, 7, 0, 0, 0},
+        {7, 3, 0, 40, 85, span, 30, 0, 0, 0},          {30, 0, 0, 31, 76, span, 90, 0, 0, 0},
+        {90, 0, 0, 49, 94, span, 360, 0, 0, 0},        {360, 0, 0, 40, 85, span, 360, 0, 0, 0},
+        {7, 3, 0, 131, 6, entry, 7, 4, 1, 0},          {7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
         {7, 1, 0, 180, 90, kClickNothing, 7, 4, 0, 0}, {7, 3, 1, 60, 40, kClickNothing, 7, 4, 0, 1},
     };
     for (const auto& [from, count, armed, x, y, action, to, scroll, dialog, repaint] : cases) {
@@ -103,10 +103,10 @@ TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
         Repaints = Fake.messages = 0, Fake.answer = yes ? kIdYes : kIdNo;
         RunTrendCommand(nullptr, [](OwnerWindow) { Repaints += 100; });
         RunResetCommand(nullptr, [](OwnerWindow) { Repaints += 10 * Fake.messages + ModalOpen; });
-        EXPECT_EQ(make_tuple(Settings.weightdatalen, CurrentWeight, ScrollBack, ModalOpen,
-                             Repaints, Options.trend),
-                  make_tuple(yes ? 0 : 12, yes ? 0.0 : 61.5, yes ? 0 : 3, 0, yes ? 111 : 100,
-                             1 - yes));
+        EXPECT_EQ(
+            make_tuple(Settings.weightdatalen, CurrentWeight, ScrollBack, ModalOpen, Repaints,
+                       Options.trend),
+            make_tuple(yes ? 0 : 12, yes ? 0.0 : 61.5, yes ? 0 : 3, 0, yes ? 111 : 100, 1 - yes));
         std::string saved = yes ? "\r\nweightdatalen=0\r\n" : "\r\ntrend=1\r\n";
         EXPECT_NE(ReadBytes("weighminder.ini").find(saved), std::string::npos) << saved;
         EXPECT_EQ(std::to_string(Fake.messages) + Fake.caption + Fake.text,

@@ -9,10 +9,10 @@
 namespace {
 
 TEST(BoardScale, NearestWholeFactorOfDpiOver96WithinTheRoom) {
-    const int32_t cases[][4] = {
-        {143, 1920, 1080, 1}, {144, 1920, 1080, 2}, {480, 3840, 2160, 5},
-        {-96, 1920, 1080, 1}, {480, 1018, 762, 4},  {480, 1250, 499, 4},
-        {192, 200, 80, 1},    {INT32_MAX, 2500, 1000, 10}};
+    const int32_t cases[][4] = {{143, 1920, 1080, 1}, {144, 1920, 1080, 2},
+                                {480, 3840, 2160, 5}, {-96, 1920, 1080, 1},
+                                {480, 1018, 762, 4},  {480, 1250, 499, 4},
+                                {192, 200, 80, 1},    {INT32_MAX, 2500, 1000, 10}};
     for (const auto& c : cases)
         EXPECT_EQ(BoardScaleForDpi(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1];
 }
@@ -20,16 +20,18 @@ TEST(BoardScale, NearestWholeFactorOfDpiOver96WithinTheRoom) {
 // At scale k each zone's inclusive bounds (the 96-DPI table) run from the
 // first window pixel of its first block to the last pixel of its last one.
 TEST(BoardScale, EachZoneCoversExactlyTheBlocksOfItsBoardPixels) {
-    const uint32_t zones[][5] = {{kZoneChart, 5, 3, 129, 69},    {kZonePlus, 71, 76, 89, 94},
-                                 {kZoneMinus, 31, 76, 49, 94},   {kZoneWeight, 131, 6, 219, 39},
+    const uint32_t zones[][5] = {{kZoneChart, 5, 3, 129, 69},
+                                 {kZonePlus, 71, 76, 89, 94},
+                                 {kZoneMinus, 31, 76, 49, 94},
+                                 {kZoneWeight, 131, 6, 219, 39},
                                  {kZoneExit, 171, 86, 189, 99}};
     for (uint32_t k = 1; k <= 3; k++)
         for (const auto& z : zones) {
             uint32_t x0 = z[1] * k, y0 = z[2] * k, x1 = z[3] * k + k - 1, y1 = z[4] * k + k - 1;
             // A window point and whether it is in the zone; EXIT runs on below.
-            const uint32_t probes[][3] = {
-                {x0, y0, 1}, {x1, y1, 1}, {x0 - 1, y0, 0}, {x0, y0 - 1, 0}, {x1 + 1, y1, 0},
-                {x1, y1 + 1, z[0] == kZoneExit}};
+            const uint32_t probes[][3] = {{x0, y0, 1},     {x1, y1, 1},
+                                          {x0 - 1, y0, 0}, {x0, y0 - 1, 0},
+                                          {x1 + 1, y1, 0}, {x1, y1 + 1, z[0] == kZoneExit}};
             for (const auto& p : probes) {
                 uint32_t board = BoardParamFromWindow(p[0] | p[1] << 16, static_cast<int32_t>(k));
                 uint32_t zone = static_cast<uint32_t>(HotZoneAt(board & 0xFFFF, board >> 16));
@@ -41,9 +43,10 @@ TEST(BoardScale, EachZoneCoversExactlyTheBlocksOfItsBoardPixels) {
 
 TEST(BoardScale, APaintCopiesTheWholeBlocksUnderTheInvalidRectangle) {
     // Window rectangle, scale (0: not known, as unscaled), board rectangle.
-    const int32_t cases[][9] = {
-        {0, 0, 500, 200, 2, 0, 0, 250, 100}, {3, 5, 7, 9, 2, 1, 2, 4, 5},
-        {-5, -5, 900, 900, 2, 0, 0, 250, 100}, {0, 1, 7, 9, 0, 0, 1, 7, 9}};
+    const int32_t cases[][9] = {{0, 0, 500, 200, 2, 0, 0, 250, 100},
+                                {3, 5, 7, 9, 2, 1, 2, 4, 5},
+                                {-5, -5, 900, 900, 2, 0, 0, 250, 100},
+                                {0, 1, 7, 9, 0, 0, 1, 7, 9}};
     for (const auto& c : cases) {
         ScaleRect b = BoardRectCovering({c[0], c[1], c[2], c[3]}, c[4]);
         EXPECT_EQ((std::vector<int32_t>{b.left, b.top, b.right, b.bottom}),
@@ -53,8 +56,10 @@ TEST(BoardScale, APaintCopiesTheWholeBlocksUnderTheInvalidRectangle) {
 
 TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
     // Saved x, y, scale, placed x, y on a 1024 x 768 screen: 256 x 106 at 96 DPI.
-    const int32_t cases[][5] = {{768, 662, 1, 768, 662}, {769, 663, 1, 768, 662},
-                                {769, 663, 2, 518, 562}, {-40, -1, 2, 0, 0},
+    const int32_t cases[][5] = {{768, 662, 1, 768, 662},
+                                {769, 663, 1, 768, 662},
+                                {769, 663, 2, 518, 562},
+                                {-40, -1, 2, 0, 0},
                                 {2147483647, 300, 2, 518, 300}};
     for (const auto& c : cases) {
         ScalePoint p = BoardOriginOnScreen({c[0], c[1]}, BoardWindowSize(c[2], 3, 3), 1024, 768);

@@ -20,9 +20,9 @@ TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift
     const WeightVerdict ok = kWeightAccepted, bad = kWeightNotStorable, full = kWeightLogFull;
     const std::tuple<const char*, int, int, WeightVerdict> cases[] = {
         // typed, entries in the log, tenths, verdict of OK
-        {"65.37", 0, 653, ok},    {"123.45", 0, 1234, ok},    {"nan", 0, 0, ok},
-        {"-99.9", 0, -999, ok},   {"-100.", 0, -1000, bad},   {"999.9", 0, 9999, ok},
-        {"1000.", 0, 10000, bad}, {"52.3", 65535, 523, ok},   {"52.3", 65536, 523, full},
+        {"65.37", 0, 653, ok},    {"123.45", 0, 1234, ok},  {"nan", 0, 0, ok},
+        {"-99.9", 0, -999, ok},   {"-100.", 0, -1000, bad}, {"999.9", 0, 9999, ok},
+        {"1000.", 0, 10000, bad}, {"52.3", 65535, 523, ok}, {"52.3", 65536, 523, full},
     };
     for (const auto& [typed, count, tenths, verdict] : cases) {
         double kg = ParseWeightText(typed);
@@ -44,8 +44,18 @@ TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift
 
 // Switches as bits: 1 topmost, 2 limit, 4 limit2, 8 ninpu, 16 risou.
 SettingsRecord Record(int switches, int32_t target, int32_t height, int32_t original) {
-    return {40, 50, switches & 1, 7, target, original, height, switches >> 1 & 1,
-            switches >> 2 & 1, switches >> 3 & 1, switches >> 4 & 1, 20100508};
+    return {40,
+            50,
+            switches & 1,
+            7,
+            target,
+            original,
+            height,
+            switches >> 1 & 1,
+            switches >> 2 & 1,
+            switches >> 3 & 1,
+            switches >> 4 & 1,
+            20100508};
 }
 
 // OK into a record unlike the one shown: what the form showed comes back, the rest stays.
@@ -99,14 +109,19 @@ TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {
     for (int i = 0; i < 3; i++)
         WeightLog[i] = {20100501 + i, 500 + i};
     Settings.weightdatalen = 3;
-    const std::tuple<RecordForm, int, int, int> cases[] = { // form, fault, date, tenths kept
+    const std::tuple<RecordForm, int, int, int> cases[] = {
+        // form, fault, date, tenths kept
         {{"", "2001", "12", "31", "0.1"}, 0, 20011231, 1},
         {{"", "2999", "1", "1", "299.95"}, 0, 29990101, 2999},
         {{"", "2010abc", "02", " 31", "65.37"}, 0, 20100231, 653},
-        {{"", "2010", "1", "1", "0.05"}, W, old, 502}, {{"", "2010", "1", "1", "300"}, W, old, 502},
-        {{"", "2000", "1", "1", "70"}, Y, old, 700},   {{"", "3000", "1", "1", "70"}, Y, old, 700},
-        {{"", "2010", "0", "1", "70"}, M, old, 700},   {{"", "2010", "13", "1", "70"}, M, old, 700},
-        {{"", "2010", "1", "0", "70"}, D, old, 700},   {{"", "2010", "1", "32", "70"}, D, old, 700},
+        {{"", "2010", "1", "1", "0.05"}, W, old, 502},
+        {{"", "2010", "1", "1", "300"}, W, old, 502},
+        {{"", "2000", "1", "1", "70"}, Y, old, 700},
+        {{"", "3000", "1", "1", "70"}, Y, old, 700},
+        {{"", "2010", "0", "1", "70"}, M, old, 700},
+        {{"", "2010", "13", "1", "70"}, M, old, 700},
+        {{"", "2010", "1", "0", "70"}, D, old, 700},
+        {{"", "2010", "1", "32", "70"}, D, old, 700},
     };
     for (const auto& [form, fault, date, tenths] : cases) {
         OpenEditLog();
@@ -119,8 +134,9 @@ TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {
     EXPECT_EQ(string(f.number) + " " + f.year + "/" + f.month + "/" + f.day + " " + f.weight,
               "3 2010/5/3 50.2");
     const int next = IDC_DATA_NEXT, back = IDC_DATA_PREVIOUS;
-    const std::tuple<int, int, int, int> steps[] = {{next, 3, 0, 1}, {back, 2, 1, 1},
-        {back, 1, 1, 0}, {back, 1, 1, 0}, {next, 2, 1, 1}, {back, 1, 1, 0}}; // number, next, back
+    const std::tuple<int, int, int, int> steps[] = {
+        {next, 3, 0, 1}, {back, 2, 1, 1}, {back, 1, 1, 0},
+        {back, 1, 1, 0}, {next, 2, 1, 1}, {back, 1, 1, 0}}; // number, next, back
     for (const auto& [control, recordNo, nextEnabled, backEnabled] : steps) {
         StepEditRecord(control);
         EXPECT_EQ(make_tuple(EditRecordNo, NextRecordEnabled(), PreviousRecordEnabled()),
