@@ -161,7 +161,7 @@ TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
         {"settings that are a link loop", kLoop, Log(5), 0, ini, 5, Log(5)},
         {"settings of 1,000 bytes", Ini(2) + string(971, ' '), Log(5), 0, size, 5, Log(5)},
         {"files of 999 bytes and 3,000 records read in pieces", Ini(3000) + string(967, ' '),
-         Log(3000), 7, nullptr, 3000, Log(3000)},
+         Log(3000), 11, nullptr, 3000, Log(3000)},
         {"a log that is a link loop", Ini(5), kLoop, 0, dat, 0, ""},
         {"a log longer than its count", Ini(3), Log(5), 0, nullptr, 3, Log(3)},
         {"a log shorter than its count", Ini(65536), Log(1234) + "00001,20", 0, nullptr, 1234,
