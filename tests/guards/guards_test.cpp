@@ -71,8 +71,8 @@ TEST_F(StoreTest, EntriesAndTheDateColumnFollowTheClockPastMidnight) {
 TEST(TypedText, WhatFitsIsConvertedAtACharacterBoundary) {
     const std::tuple<std::u16string, size_t, string> cases[] = {
         {u"55.5\u3042\u3042", 10, "55.5\xE3\x81\x82"},
-        {u"a\U0010FFFF", 5, "a"}, // a pair is not split
-        {u"a\U0010FFFF", 6, "a\xF4\x8F\xBF\xBF"},
+        {u"a\U000E0041", 5, "a"}, // a pair is not split
+        {u"a\U000E0041", 6, "a\xF3\xA0\x81\x81"},
         {std::u16string(u"1") + (char16_t)0xD800 + u"2", 8, "1\uFFFD2"}, // alone: U+FFFD
     };
     for (const auto& [text, size, want] : cases) {
