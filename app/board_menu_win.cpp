@@ -5,11 +5,13 @@
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
+#include "store/system_library_win.h"
 
 #include "dialogs/dialog_procs_win.h"
 
 static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
     ModalOpen = 1;
+    LoadDialogLibraries();
     // The dialog clears ModalOpen itself when it closes.
     DialogBoxParamW(Board.Instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
 }

@@ -29,16 +29,23 @@ class Guards(BoardCase):
         return self.wine(*args).communicate(timeout=60)[0].strip()
 
     def test_no_dll_is_taken_from_the_programs_folder(self):
-        # comctl32, the DLL the program loads itself, beside the program, as
-        # in Downloads; Wine then searches the way Windows does.
-        shutil.copy(MARKER, self.path("comctl32.dll"))
+        # Beside the program, as in Downloads, under the names of the DLLs
+        # loaded after start-up: comctl32 by the program for the calendar,
+        # uxtheme and msimg32 by the system for its dialogs. With native
+        # first, Wine searches the way Windows does.
+        dlls = ("comctl32", "uxtheme", "msimg32")
+        for name in dlls:
+            shutil.copy(MARKER, self.path(name + ".dll"))
         shutil.copy(harness.EXE, self.path("weighminder.exe"))
         self.addCleanup(setattr, harness, "EXE", harness.EXE)
         harness.EXE = self.path("weighminder.exe")
-        self.start(INI, LOG, env=dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;comctl32=n,b"))
+        self.start(INI, LOG, env=dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;" + ";".join(n + "=n,b" for n in dlls)))
         self.menu(2)  # 設定: the calendar loads the common controls
         self.dialog("設定", "Escape")
         self.closed("設定")
+        self.menu(1)
+        self.dialog("体重入力", "Escape")
+        self.closed("体重入力")
         self.menu(8)
         self.assertEqual(self.proc.wait(15), 0)
         self.assertEqual([f for f in os.listdir(self.folder) if f.startswith("loaded-")], [])

@@ -4,6 +4,7 @@
 
 #include "store/file_access.h"
 #include "store/platform.h"
+#include "store/system_library_win.h"
 
 enum { kMessageChars = 512 };
 
@@ -31,6 +32,7 @@ static int WinMessageBox(OwnerWindow owner, const char* text, const char* captio
     wchar_t wideCaption[kMessageChars];
     Widen(text, wideText, kMessageChars);
     Widen(caption, wideCaption, kMessageChars);
+    LoadDialogLibraries();
     return MessageBoxW((HWND)owner, wideText, wideCaption, flags);
 }
 

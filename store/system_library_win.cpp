@@ -30,3 +30,12 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
         return NULL;
     return LoadLibraryExW(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
+
+void LoadDialogLibraries() {
+    // The themed controls load msimg32 when they first draw. Wine's loader
+    // then searches the program's folder whatever the process asked for, as
+    // does Windows 7 without the update that brought the search flags; a
+    // DLL already loaded from the system folder is taken as it is.
+    static HMODULE drawing = LoadSystemLibrary(L"msimg32.dll");
+    (void)drawing;
+}

@@ -12,3 +12,8 @@ void RestrictDllSearch();
 // Loads a system DLL by its file name from the system folder; NULL when it
 // cannot be loaded from there.
 HMODULE LoadSystemLibrary(const wchar_t* name);
+
+// Loads, once and from the system folder, the DLLs that the system's dialog
+// and message box controls load later by bare name. Before the first dialog
+// or message box.
+void LoadDialogLibraries();
