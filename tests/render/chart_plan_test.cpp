@@ -171,6 +171,7 @@ TEST(ThinStroke, KeepsThePointsThatPaint) {
     EXPECT_EQ(Reduced({{5, 10}, {5, 10}, {5, 12}, {5, 20}, {6, 20}}), "5,10 5,20 6,20 ");
     EXPECT_EQ(Reduced({{9, 4}, {7, 4}, {3, 4}, {3, 1}, {3, 0}}), "9,4 3,4 3,0 ");
     EXPECT_EQ(Reduced({{20, 30}, {20, 40}, {20, 35}}), "20,30 20,40 20,35 ");
+    EXPECT_EQ(Reduced({{5, 10}, {5, 12}, {6, 20}}), "5,10 5,12 6,20 ");
     EXPECT_EQ(Reduced({{7, 7}, {7, 7}}) + Reduced({{7, 7}}), "7,7 7,7 ");
     EXPECT_EQ(Reduced({}), "");
 }

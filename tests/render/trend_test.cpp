@@ -85,6 +85,11 @@ TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
     for (const auto& c : cases)
         EXPECT_EQ(Tip(c.trendOn, RateLog(c.first, c.before, c.last), c.target), c.tip);
     EXPECT_EQ(Tip(1, 0, 750), "weighminder");
+    // The same weighings in July: the same rate, and the date 112 days on again.
+    int32_t july = RateLog(1, 14, 700);
+    for (int32_t i = 0; i < july; i++)
+        Log[i].date += 600;
+    EXPECT_EQ(Tip(1, july, 750), "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/11/18頃");
     // The widest figures still fit the icon's record.
     int32_t n = RateLog(1, 14, INT32_MAX);
     for (int32_t i = 0; i < 14; i++)

@@ -111,18 +111,20 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
               "original=500\r\nheight=150\r\nlimit=0\r\nlimit2=0\r\nninpu=0\r\nrisou=0\r\n"
               "startdate=20100508\r\n");
     EXPECT_FALSE(FileExists("taiju.dat"));
-    for (auto [date, weight] : {make_tuple(20100508, 523), make_tuple(20091231, 615),
+    for (auto [date, weight] : {make_tuple(20100508, 523), make_tuple(19991231, 615),
                                 make_tuple(20110102, 7), make_tuple(20110103, -5)})
         ASSERT_EQ(AppendWeightEntry(date, weight), 0);
     std::remove("weighminder.ini");
     EXPECT_EQ(LoadSettings(nullptr), 0);
-    const char log[] = "00001,2010/05/08,0523\r\n00002,2009/12/31,0615\r\n00003,2011/01/02,0007\r\n"
+    memset(WeightLog, 0, sizeof WeightLog);
+    LoadLog();
+    const char log[] = "00001,2010/05/08,0523\r\n00002,1999/12/31,0615\r\n00003,2011/01/02,0007\r\n"
                        "00004,2011/01/03,-005\r\n";
     EXPECT_EQ(ReadBytes("taiju.dat"), log);
     EXPECT_NE(ReadBytes("weighminder.ini").find("\r\nweightdatalen=4\r\n"), string::npos);
     ASSERT_EQ(SaveLog(nullptr, 1), 0);
     EXPECT_EQ(ReadBytes("taiju.csv"),
-              "00001,2010/05/08,52.300000\r\n00002,2009/12/31,61.500000\r\n"
+              "00001,2010/05/08,52.300000\r\n00002,1999/12/31,61.500000\r\n"
               "00003,2011/01/02,0.700000\r\n00004,2011/01/03,-0.500000\r\n");
     const SettingsRecord s = {100, 200, 1, 0, 480, 510, 163, 2, 3, 4, 5, 20091103};
     Settings = s, PeriodStartDate = {2009, 11, 3};
@@ -142,6 +144,11 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     WriteBytes("weighminder.ini", "startdate=19991231\r\n");
     ASSERT_EQ(LoadSettings(nullptr), 0);
     EXPECT_EQ(make_tuple(p.year, p.month, p.day, Fake.messages), make_tuple(2012, 2, 29, 0));
+    // A save that cannot even make its temporary file says so and keeps the file.
+    std::filesystem::create_directory("weighminder.ini.tmp");
+    const std::string kept = ReadBytes("weighminder.ini");
+    EXPECT_EQ(make_tuple(SaveSettings(nullptr), Fake.messages, ReadBytes("weighminder.ini")),
+              make_tuple(-1, 1, kept));
 }
 
 } // namespace
