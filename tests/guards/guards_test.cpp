@@ -85,6 +85,12 @@ TEST(TypedText, WhatFitsIsConvertedAtACharacterBoundary) {
 TEST(ChartArithmetic, AnyStoredOrTypedValueGivesAPlanInsideTheDrawingRange) {
     static WeightEntry log[3];
     static ChartPlan plan;
+    // 250 cm after 40 days, worked by hand: 20 * 40 * 250 * 250 / 1,000,000 = 50 tenths of
+    // gain on 50.0 kg; the lines at BMI 18 and 25 and 0.02 more a day (18.8 and 25.8),
+    // cut to the tenth below.
+    EXPECT_EQ(make_tuple(IdealGainValue(250, 500, 40), UnderweightValue(250, 40),
+                         OverweightValue(250, 40)),
+              make_tuple(550, 1175, 1612));
     auto farGainDays = [](int date) { return date == 0 ? 0 : date > 0 ? 10675000 : -10675000; };
     const int32_t values[] = {INT32_MIN, -1, 0, 10000, 99999, INT32_MAX};
     for (int32_t height : values)
