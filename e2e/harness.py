@@ -43,6 +43,21 @@ def wine_loader(exe):  # wine, or wine64 for a 64-bit exe
 TOP_LEFT = (3, 3) if "64" in os.path.basename(wine_loader(EXE)) else (0, 0)
 
 
+def private_prefix(folder, log_pixels=0):
+    """A copy of the project's prefix, drive C: shared, with a wineserver (and focus) of its own;
+    log_pixels, when given, is the display's DPI, read by Wine as it starts."""
+    shared = os.environ.get("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
+    prefix = shutil.copytree(shared, folder, ignore=lambda *_: ("drive_c", "dosdevices", "wineserver"))
+    for name in ("drive_c", "dosdevices"):
+        os.symlink(os.path.join(shared, name), os.path.join(prefix, name))
+    if log_pixels:
+        reg = pathlib.Path(prefix, "user.reg")
+        desktop = r"(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)"  # the section's head
+        reg.write_text(re.sub(desktop, r'\g<1>"LogPixels"=dword:%08x\n' % log_pixels,
+                              reg.read_text("latin-1"), 1), "latin-1")
+    return prefix
+
+
 def today():
     return int(time.strftime("%Y%m%d"))
 
@@ -86,17 +101,7 @@ class BoardCase(unittest.TestCase):
         pathlib.Path(cls.home, "openbox.xml").write_text(OPENBOX)
         cls.wm = subprocess.Popen(["openbox", "--config-file", cls.home + "/openbox.xml"],
                                   env=dict(os.environ, DISPLAY=cls.display), stderr=subprocess.DEVNULL)
-        # A copy of the project's prefix, drive C: shared, with a wineserver (and focus) of its own.
-        shared = os.environ.get("WINEPREFIX", os.path.expanduser("~/.cache/weighminder/wine"))
-        cls.prefix = shutil.copytree(shared, cls.home + "/wine",
-                                     ignore=lambda *_: ("drive_c", "dosdevices", "wineserver"))
-        for name in ("drive_c", "dosdevices"):
-            os.symlink(os.path.join(shared, name), os.path.join(cls.prefix, name))
-        if cls.log_pixels:  # the display's DPI, read by Wine as it starts
-            reg = pathlib.Path(cls.prefix, "user.reg")
-            desktop = r"(\[Control Panel\\\\Desktop\].*\n(#time=.*\n)?)"  # the section's head
-            reg.write_text(re.sub(desktop, r'\g<1>"LogPixels"=dword:%08x\n' % cls.log_pixels,
-                                  reg.read_text("latin-1"), 1), "latin-1")
+        cls.prefix = private_prefix(cls.home + "/wine", cls.log_pixels)
         cls.env = dict(os.environ, DISPLAY=cls.display, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8",
                        WINEPREFIX=cls.prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree=;mshtml=")
 
