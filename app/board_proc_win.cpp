@@ -1,5 +1,6 @@
 // BoardWindowProc: the board window's messages, one small handler each.
 #include "app/board_input.h"
+#include "app/board_place.h"
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
@@ -44,6 +45,12 @@ static void OnMouseMove(HWND window, LPARAM lParam) {
     }
 }
 
+// From the user's first press on, the board stands where the user puts it.
+static void OnLeftButtonDown() {
+    ReleaseBoardPlace(&BoardPlace);
+    PressLeftButton();
+}
+
 static void OnLeftButtonUp(HWND window, LPARAM lParam) {
     switch (ReleaseLeftButton(BoardParam(lParam))) {
     case kClickSpan:
@@ -64,12 +71,14 @@ static void OnLeftButtonUp(HWND window, LPARAM lParam) {
 }
 
 static void OnRightButtonDown(HWND window) {
+    ReleaseBoardPlace(&BoardPlace);
     if (ModalOpen == 0) {
         ShowBoardMenu(window);
     }
 }
 
 static void OnKeyDown(HWND window, WPARAM key) {
+    ReleaseBoardPlace(&BoardPlace);
     if (StepReadout(static_cast<uint32_t>(key))) {
         RepaintBoard(window, FALSE);
     }
@@ -118,7 +127,7 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         OnMouseMove(window, lParam);
         break;
     case WM_LBUTTONDOWN:
-        PressLeftButton();
+        OnLeftButtonDown();
         break;
     case WM_LBUTTONUP:
         OnLeftButtonUp(window, lParam);
@@ -131,6 +140,15 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case WM_USER:
         OnTrayIcon(window, lParam);
+        break;
+    case WM_MOVE:
+        OnBoardMoved(window);
+        break;
+    case kRestorePlaceMsg:
+        RestoreBoardPlace(window);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        ReleaseBoardPlace(&BoardPlace);
         break;
     case WM_GETDPISCALEDSIZE:
         return OnDpiScaledSize(window, static_cast<UINT>(wParam), reinterpret_cast<SIZE*>(lParam));

@@ -1,5 +1,6 @@
 // The board window at the display's scale: its size and shape follow
 // BoardScale, which follows the DPI of the monitor the board stands on.
+#include "app/board_place.h"
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_scale.h"
@@ -57,6 +58,30 @@ void PlaceBoard(HWND window) {
     HWND order = Settings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(window, order, p.x - frame.x, p.y - frame.y, size.width, size.height, 0);
     ShapeWindow(window);
+    HoldBoardPlace(&BoardPlace, p);
+}
+
+// The window moved. Until the user takes the board, a move that someone
+// else made (a window manager placing the new window) is undone: posted, so
+// that the move being reported is over before the next one starts.
+void OnBoardMoved(HWND window) {
+    POINT corner = {0, 0};
+    ClientToScreen(window, &corner);
+    ScalePoint now = {corner.x, corner.y}, back;
+    if (BoardPlaceToRestore(&BoardPlace, now, &back))
+        PostMessageW(window, kRestorePlaceMsg, 0, 0);
+}
+
+void RestoreBoardPlace(HWND window) {
+    if (!BoardPlace.held)
+        return;
+    // Kept on the screen as it is now, should it have shrunk meanwhile.
+    ScalePoint p =
+        BoardOriginOnScreen(BoardPlace.at, WindowSize(window, BoardScale),
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    POINT frame = FrameOf(window);
+    SetWindowPos(window, NULL, p.x - frame.x, p.y - frame.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The system asks what size the window wants at another DPI before it moves
@@ -76,6 +101,7 @@ LRESULT OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
         ScaleForMonitor(window, dpi, MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
     int32_t before = BoardScale;
     BoardScale = scale;
+    ReleaseBoardPlace(&BoardPlace);
     ScaleSize size = WindowSize(window, scale);
     SetWindowPos(window, NULL, suggested->left, suggested->top, size.width, size.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -23,6 +23,10 @@ int ShutdownBoard(HWND window);
 
 // The window's size, shape and place at the display's scale (BoardScale).
 void PlaceBoard(HWND window); // at start-up, from the saved position
+// Moves that the user did not make are undone until the user takes the board.
+enum { kRestorePlaceMsg = WM_APP + 1 };
+void OnBoardMoved(HWND window);
+void RestoreBoardPlace(HWND window);
 LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size);
 LRESULT OnDpiChanged(HWND window, UINT dpi, const RECT* suggested);
 

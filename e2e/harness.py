@@ -39,10 +39,6 @@ def wine_loader(exe):  # wine, or wine64 for a 64-bit exe
     return subprocess.check_output([ROOT + "/scripts/wine-loader", exe], text=True).strip()
 
 
-# Where winX=0, winY=0 puts the board: Wine's 64-bit X driver keeps its 3-pixel frame on the screen.
-TOP_LEFT = (3, 3) if "64" in os.path.basename(wine_loader(EXE)) else (0, 0)
-
-
 def private_prefix(folder, log_pixels=0):
     """A copy of the project's prefix, drive C: shared, with a wineserver (and focus) of its own;
     log_pixels, when given, is the display's DPI, read by Wine as it starts."""

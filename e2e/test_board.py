@@ -29,20 +29,25 @@ def chart_x(span, m):
 
 class Board(harness.BoardCase):
     def test_each_way_out_saves_the_settings_and_a_first_start_writes_the_defaults(self):
-        for way_out in (lambda: self.click(*EXIT_ZONE), lambda: self.menu(8), lambda: self.key("alt+F4")):
-            self.start(b"winX=150\r\nwinY=160\r\nheight=170\r\nstartdate=20100508\r\n")
-            self.assertEqual(self.origin(), (150, 160))
+        # Saved places and where the board stands: as saved, and kept on the 1024 x 768 screen.
+        for way_out, saved, place in ((lambda: self.click(*EXIT_ZONE), (150, 160), (150, 160)),
+                                      (lambda: self.menu(8), (-40, 5000), (0, 662)),
+                                      (lambda: self.key("alt+F4"), (5000, -7), (768, 0))):
+            self.start(b"winX=%d\r\nwinY=%d\r\nheight=170\r\nstartdate=20100508\r\n" % saved)
+            self.assertEqual(self.origin(), place)
             way_out()
             self.assertEqual(self.proc.wait(15), 0)
             self.assertEqual(self.read("weighminder.ini"),
-                             settings_text(winX=150, winY=160, height=170, startdate=20100508))
+                             settings_text(winX=place[0], winY=place[1], height=170, startdate=20100508))
         self.fresh()
         self.start()
         self.assertEqual(self.read("weighminder.ini"), settings_text())
         self.assertFalse(os.path.exists(self.path("taiju.dat")))
         shot = self.shot()  # at the top left, green, its corners see-through to the black root
-        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)),
-                         (harness.TOP_LEFT, (0, 64, 0), (0, 0, 0)))
+        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((0, 0), (0, 64, 0), (0, 0, 0)))
+        self.key("alt+F4")
+        self.assertEqual(self.proc.wait(15), 0)
+        self.assertEqual(self.read("weighminder.ini"), settings_text())
 
     def test_chart_at_each_span_then_the_read_out_following_the_click_and_the_arrow_keys(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))

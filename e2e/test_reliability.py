@@ -61,7 +61,7 @@ class Reliability(harness.BoardCase):
         self.start(None, log, wait=False)
         self.dialog("OPEN ERROR", "Return", timeout=30)
         self.wait_board()
-        self.assertEqual(self.origin(), harness.TOP_LEFT)
+        self.assertEqual(self.origin(), (0, 0))
         self.click(*EXIT_ZONE)
         self.dialog("OPEN ERROR", "Return")
         self.assertEqual(self.proc.wait(15), 0)

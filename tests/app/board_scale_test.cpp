@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "app/board_place.h"
 #include "app/hot_zones.h"
 #include "render/board_scale.h"
 
@@ -64,6 +65,35 @@ TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
     for (const auto& c : cases) {
         ScalePoint p = BoardOriginOnScreen({c[0], c[1]}, BoardWindowSize(c[2], 3, 3), 1024, 768);
         EXPECT_EQ((std::vector<int32_t>{p.x, p.y}), std::vector<int32_t>(c + 3, c + 5)) << c[0];
+    }
+}
+
+// A window manager moves the new board in by its frame: the move is undone
+// until the user takes the board, and given up on when it keeps coming.
+TEST(BoardPlace, MovesFromOutsideAreUndoneUntilTheUserTakesTheBoard) {
+    struct Step {
+        int32_t x, y, release, restores;
+    };
+    // After the board was put at (0, 0): where it then stands, whether the
+    // user pressed first, and whether it goes back.
+    const Step steps[][4] = {{{3, 3, 0, 1}, {0, 0, 0, 0}, {0, 3, 0, 1}, {0, 0, 0, 0}},
+                             {{3, 3, 0, 1}, {3, 3, 0, 1}, {3, 3, 0, 0}, {3, 3, 0, 0}},
+                             {{0, 0, 0, 0}, {40, 9, 1, 0}, {3, 3, 0, 0}, {0, 0, 0, 0}}};
+    for (const auto& run : steps) {
+        BoardPlaceHold hold = {0, {7, 7}, kPlaceUndoLimit}; // a hold from before
+        ScalePoint back = {-1, -1};
+        EXPECT_EQ(BoardPlaceToRestore(&hold, {3, 3}, &back), 0); // nothing held yet
+        HoldBoardPlace(&hold, {0, 0});
+        for (const Step& step : run) {
+            if (step.release)
+                ReleaseBoardPlace(&hold);
+            back = {-1, -1};
+            int32_t restores = BoardPlaceToRestore(&hold, {step.x, step.y}, &back);
+            EXPECT_EQ(restores, step.restores) << &step - run << ": " << step.x << "," << step.y;
+            if (restores) {
+                EXPECT_EQ((std::vector<int32_t>{back.x, back.y}), (std::vector<int32_t>{0, 0}));
+            }
+        }
     }
 }
 
