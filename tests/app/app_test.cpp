@@ -8,6 +8,7 @@
 #include "app/board_input.h"
 #include "app/interaction.h"
 #include "render/hover_tables.h"
+#include "store/log_file.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ int Repaints;
 // The trend switches and is saved; the reset asks, empties the log, repaints (still modal)
 // and says so.
 TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
+    LoadLog(); // no taiju.dat: the twelve entries below are the board's own
     for (int yes : {0, 1}) {
         Settings.weightdatalen = 12, CurrentWeight = 61.5, ScrollBack = 3;
         Repaints = Fake.messages = 0, Fake.answer = yes ? kIdYes : kIdNo;
