@@ -116,6 +116,13 @@ TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
                       : "1確認これまでの体重の記録が失われます。\r\n"
                         "本当に体重データをリセットしますか？");
     }
+    // A trend save that fails shows its box while modal: no menu opens over it.
+    std::filesystem::create_directory("weighminder.ini.tmp");
+    Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) {
+        return Repaints = ModalOpen;
+    };
+    RunTrendCommand(nullptr, [](OwnerWindow) {});
+    EXPECT_EQ(make_tuple(Repaints, ModalOpen), make_tuple(1, 0));
 }
 
 } // namespace
