@@ -32,13 +32,16 @@ int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
 
 int RunTrendCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
     Options.trend = Options.trend == 1 ? 0 : 1;
+    ModalOpen = 1; // a failed save shows its box, and no menu may open over it
     SaveSettings(owner);
+    ModalOpen = 0;
     repaint(owner);
     return 0;
 }
 
 int RunCsvCommand(OwnerWindow owner) {
     ModalOpen = 1;
+    ReadLogAgain(); // the copy holds what another program added to taiju.dat
     SaveLog(owner, 1);
     ModalOpen = 0;
     return 0;

@@ -47,6 +47,7 @@ static void CreateBoardFont() {
 }
 
 int InitBoard(HWND window, const CREATESTRUCTW* creation) {
+    PublishBoardWindow(window); // a second start may bring forward a start-up message box
     lstrcpynA(TrayTip, "weighminder", kTrayTipSize);
     ResetRecordsToDefaults();
     ResetInteractionState();

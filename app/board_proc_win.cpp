@@ -16,6 +16,7 @@ void RepaintBoard(HWND window, BOOL erase) {
 
 static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
     TaskbarCreatedMsg = RegisterWindowMessageW(L"TaskbarCreated");
+    BringForwardMsg = RegisterWindowMessageW(kBringForwardName);
     return InitBoard(window, creation);
 }
 
@@ -162,6 +163,8 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     default:
         if (TaskbarCreatedMsg != 0 && message == TaskbarCreatedMsg) {
             OnTaskbarCreated(window);
+        } else if (BringForwardMsg != 0 && message == BringForwardMsg) {
+            BringBoardForward(window);
         }
         break;
     }

@@ -42,6 +42,9 @@ static void FindLayeredAttributes() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RestrictDllSearch();
     InstallPlatformSeams();
+    if (!ClaimDataFolder()) {
+        return 0; // the folder's board runs already, and is in front now
+    }
     Board.AppIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     Board.TrayIcon = LoadSmallIcon(instance);
     if (RegisterBoardClass(instance) == 0) {

@@ -16,6 +16,19 @@ extern char TrayTip[kTrayTipSize];
 extern UINT TaskbarCreatedMsg;
 extern LayeredAttributesFn LayeredAttributesEntry; // may be null
 
+// One board per data folder, claimed before any file is read: 1 when this
+// process is the current folder's board; 0 when another is, which has been
+// brought to the front (the process then ends with 0).
+int ClaimDataFolder();
+// Names the board window to later starts in the folder.
+void PublishBoardWindow(HWND window);
+// A later start in the folder asks the board with this message to come to
+// the front, with what it shows there (a dialog, a message box): the
+// foreground is the board's own to give.
+extern const wchar_t kBringForwardName[];
+extern UINT BringForwardMsg;
+void BringBoardForward(HWND window);
+
 LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 int InitBoard(HWND window, const CREATESTRUCTW* creation);

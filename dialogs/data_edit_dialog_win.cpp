@@ -62,7 +62,6 @@ static INT_PTR OpenDataEdit(HWND dialog) {
 
 // The dialog stays on the same record, with the focus on the field at fault.
 static INT_PTR InputError(HWND dialog, int field) {
-    ModalOpen = 1;
     Platform.messageBox(dialog, kInputErrorText, kInputErrorCaption, kMbOk | kMbIconWarning);
     FocusItem(dialog, field);
     return -1;
@@ -81,8 +80,8 @@ static INT_PTR StepRecord(HWND dialog, int controlId) {
     return TRUE;
 }
 
+// ModalOpen stays set until the dialog ends: a refused save shows its box.
 static INT_PTR AcceptRecords(HWND dialog) {
-    ModalOpen = 0;
     if (!EditLogEmpty()) {
         int fault = TakeInEditRecord(ReadRecord(dialog));
         if (fault != 0)
@@ -90,6 +89,7 @@ static INT_PTR AcceptRecords(HWND dialog) {
         CommitEditLog();
         SaveLog(dialog, 0);
     }
+    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

@@ -136,11 +136,13 @@ static INT_PTR FollowCalendar(HWND dialog, const NMHDR* notice) {
     return TRUE;
 }
 
+// ModalOpen stays set until the dialog ends: a save or a load may show its
+// box first, and no menu may open over it.
 static INT_PTR AcceptSettings(HWND dialog) {
-    ModalOpen = 0;
     FormToSettings(ReadSettingsForm(dialog), &Settings);
     PeriodStartDate = PendingPeriodDate;
     SaveSettings(dialog);
+    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
@@ -148,9 +150,9 @@ static INT_PTR AcceptSettings(HWND dialog) {
 // Every other change is saved when it is made, so reading both files back
 // restores what the dialog may have touched; it also refreshes StartupDate.
 static INT_PTR CancelSettings(HWND dialog) {
-    ModalOpen = 0;
     LoadSettings(dialog);
     LoadLog();
+    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

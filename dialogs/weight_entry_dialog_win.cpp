@@ -123,11 +123,12 @@ static INT_PTR AcceptWeight(HWND dialog) {
     WeightVerdict verdict = CheckWeightEntry(CurrentWeight, Settings.weightdatalen);
     if (verdict != kWeightAccepted)
         return RefuseWeight(dialog, verdict);
-    int count = Settings.weightdatalen;
     if (AppendWeightEntry(NewEntryDate(), KgToTenths(CurrentWeight)) != 0)
         return RefuseWeight(dialog, kWeightNotStorable);
-    SaveAppendedEntry(dialog);
-    if (Settings.weightdatalen == count) {
+    int saved = SaveAppendedEntry(dialog);
+    if (saved == kLogFullAfterReading)
+        return RefuseWeight(dialog, kWeightLogFull); // another program filled the log
+    if (saved != 0) {
         // The log file could not be written (its own box said so) and the
         // entry was taken back: the dialog stays, so nothing typed is lost.
         FocusItem(dialog, IDC_WEIGHT_EDIT);

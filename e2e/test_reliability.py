@@ -2,9 +2,11 @@
 a long run that must not grow its GDI objects, windows or memory (a held log: test_guards)."""
 
 import os
+import pathlib
 import random
 import re
 import subprocess
+import tempfile
 import time
 
 import harness
@@ -54,6 +56,32 @@ class Reliability(harness.BoardCase):
             count = n
             self.assertEqual((len(dat) % 23, dat[:23 * count]), (0, log), "kill %d: records torn" % kill)
         self.assertGreater(count, 50000)
+
+    def test_one_board_per_folder_and_a_record_added_elsewhere_survives_a_weighing(self):
+        entries = [(20100501 + i, 600 + i) for i in range(7)]
+        self.start(settings_text(winX=100, winY=100, weightdatalen=7), log_text(entries))
+        other = tempfile.mkdtemp(dir=self.home)  # a second folder, a second board, in front
+        pathlib.Path(other, "weighminder.ini").write_bytes(settings_text(winX=500, winY=100))
+        board = subprocess.Popen([harness.wine_loader(harness.EXE), harness.EXE], cwd=other, env=self.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        self.addCleanup(lambda: board.poll() is None and (board.kill(), board.wait()))
+        second = harness.wait_until(lambda: set(self.windows("weighminder")) - {self.wid}, 30, "two boards").pop()
+        self.xdo("windowfocus", "--sync", second)
+        front = lambda: int(self.probe("front").stdout)  # the left edge of the foreground window
+        harness.wait_until(lambda: front() == 497, 10, "the second board in front")
+        windows = lambda path: "Z:" + path.replace("/", "\\")
+        spelt, code = self.probe("start", windows(harness.EXE), windows(self.folder)).stdout.split()
+        self.assertEqual((code, len(self.windows("weighminder"))), (b"0", 2), spelt)  # no third board
+        harness.wait_until(lambda: front() == 97, 10, "the first board in front")
+        added = log_text(entries + [(20100508, 650)])  # another program adds a record and counts it
+        pathlib.Path(self.path("taiju.dat")).write_bytes(added)
+        pathlib.Path(self.path("weighminder.ini")).write_bytes(settings_text(winX=100, winY=100, weightdatalen=8))
+        self.click(*WEIGHT_ZONE)
+        self.dialog("体重入力")
+        self.type("61.0")
+        self.closed("体重入力", "Return")
+        self.assertEqual(self.read("taiju.dat"), added + log_text([(harness.today(), 610)], 9))
+        self.assertIn(b"\r\nweightdatalen=9\r\n", self.read("weighminder.ini"))
 
     def test_settings_that_are_a_folder_are_reported_at_start_and_exit_and_the_log_kept(self):
         os.mkdir(self.path("weighminder.ini"))  # other hostile settings files: faults_test

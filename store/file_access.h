@@ -2,6 +2,8 @@
 // its own functions (Win32 or POSIX); tests wrap them to inject faults such
 // as a write that stops half way or a disk that fills up on flush.
 #pragma once
+#include <stdint.h>
+
 typedef void* FileHandle; // null means "no file"
 
 enum FileReadResult {
@@ -9,6 +11,20 @@ enum FileReadResult {
     kReadMissing = -1, // the file does not exist
     kReadFailed = -2,  // it exists but cannot be opened or read
 };
+
+// What a file was when this program last read or wrote it: whether it was
+// there, its size and its last-write time (in the platform's own units).
+struct FileStamp {
+    int state; // kReadOk, kReadMissing, or kReadFailed when it could not be told
+    int64_t size;
+    int64_t time;
+};
+
+// 1 when both stamps are known and name the same file state.
+inline int SameStamp(const FileStamp& a, const FileStamp& b) {
+    return a.state == b.state && (a.state == kReadMissing ||
+                                  (a.state == kReadOk && a.size == b.size && a.time == b.time));
+}
 
 struct FileSeams {
     // Opens an existing file for reading only. Null on failure, with
@@ -30,6 +46,9 @@ struct FileSeams {
     int (*replaceFile)(const char* from, const char* to);
     // Deletes a file if it exists.
     void (*removeFile)(const char* name);
+    // The file's size and last-write time, read from its folder entry: it
+    // can be told while another program holds the file open.
+    FileStamp (*stampFile)(const char* name);
 };
 
 extern FileSeams Files;

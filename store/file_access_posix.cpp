@@ -93,6 +93,17 @@ static void PosixRemoveFile(const char* name) {
     unlink(name);
 }
 
+static FileStamp PosixStampFile(const char* name) {
+    struct stat st;
+    FileStamp stamp = {kReadFailed, 0, 0};
+    if (stat(name, &st) != 0)
+        stamp.state = errno == ENOENT ? kReadMissing : kReadFailed;
+    else
+        stamp = {kReadOk, (int64_t)st.st_size,
+                 (int64_t)st.st_mtim.tv_sec * 1000000000 + st.st_mtim.tv_nsec};
+    return stamp;
+}
+
 void InstallFileSeams() {
     Files.openFile = PosixOpenFile;
     Files.readSome = PosixReadSome;
@@ -102,4 +113,5 @@ void InstallFileSeams() {
     Files.closeFile = PosixCloseFile;
     Files.replaceFile = PosixReplaceFile;
     Files.removeFile = PosixRemoveFile;
+    Files.stampFile = PosixStampFile;
 }

@@ -112,6 +112,25 @@ static void WinRemoveFile(const char* name) {
         DeleteFileW(path);
 }
 
+static FileStamp WinStampFile(const char* name) {
+    wchar_t path[kPathChars];
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FileStamp stamp = {kReadFailed, 0, 0};
+    if (!WidePath(name, path))
+        return stamp;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            stamp.state = kReadMissing;
+        return stamp;
+    }
+    stamp.state = kReadOk;
+    stamp.size = (int64_t)data.nFileSizeHigh << 32 | data.nFileSizeLow;
+    stamp.time =
+        (int64_t)data.ftLastWriteTime.dwHighDateTime << 32 | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
+}
+
 void InstallFileSeams() {
     Files.openFile = WinOpenFile;
     Files.readSome = WinReadSome;
@@ -121,4 +140,5 @@ void InstallFileSeams() {
     Files.closeFile = WinCloseFile;
     Files.replaceFile = WinReplaceFile;
     Files.removeFile = WinRemoveFile;
+    Files.stampFile = WinStampFile;
 }

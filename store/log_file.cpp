@@ -29,33 +29,6 @@ static int WriteLogRecords(int csv, int count) {
     return 0;
 }
 
-int SaveLog(OwnerWindow owner, int csv) {
-    int count = Settings.weightdatalen;
-    if (count <= 0)
-        return -1;
-    if (LogPartlyRead) {
-        // The file on disk holds records this copy lacks: writing it, or a
-        // CSV that would pass for the whole log, could lose them for good.
-        ShowStoreError(owner, kLogPartlyReadText, kOpenErrorCaption);
-        return -1;
-    }
-    if (count > kLogCapacity)
-        count = kLogCapacity;
-    csv = csv == 1;
-    int failed = BeginSave(&LogSave, csv ? kCsvFileName : kLogFileName) != 0;
-    if (!failed) {
-        failed = WriteLogRecords(csv, count) != 0;
-        if (failed)
-            LogSave.failed = 1;
-        failed = FinishSave(&LogSave) != 0 || failed;
-    }
-    if (failed) {
-        ShowStoreError(owner, kLogOpenErrorText, kOpenErrorCaption);
-        return -1;
-    }
-    return 0;
-}
-
 // Reads up to `count` records into WeightLog; the number read (fewer when
 // the file ends early). *failed is set when reading stops on an error, the
 // complete records before it being kept.
@@ -81,28 +54,88 @@ static int ReadLogRecords(FileHandle file, int count, int* failed) {
     return loaded;
 }
 
-int LoadLog() {
-    int count = Settings.weightdatalen;
+// Reads `count` records (fewer when the file ends early) and notes the
+// file's stamp, taken while it is open so that it belongs to what was read.
+static void ReadLog(int count) {
     if (count < 0)
         count = 0;
     if (count > kLogCapacity)
         count = kLogCapacity;
     int result = kReadFailed;
     FileHandle file = Files.openFile(kLogFileName, &result);
+    LogStamp = Files.stampFile(kLogFileName);
     int failed = 0;
     int loaded = file ? ReadLogRecords(file, count, &failed) : 0;
     if (file)
         Files.closeFile(file);
-    // A file that is there but cannot be read whole is not a short log: say
-    // so, and refuse every save until a later load reads it whole.
-    LogPartlyRead = failed || (!file && result != kReadMissing);
+    // A file that is there but cannot be read whole is not a short log.
+    // With a count of 0 nothing was to be read from it, and nothing is lost.
+    LogPartlyRead = count > 0 && (failed || (!file && result != kReadMissing));
     LogCountOnDisk = count;
     LogRevision++;
-    if (LogPartlyRead)
-        ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
     if (loaded > 0)
         CurrentWeight = WeightLog[loaded - 1].weight / 10.0; // the newest entry read
     Settings.weightdatalen = loaded;
+}
+
+int LoadLog() {
+    ReadLog(Settings.weightdatalen);
+    // Say so, and refuse every save until a later read takes it whole.
+    if (LogPartlyRead)
+        ShowStoreError(nullptr, kLogOpenErrorText, kOpenErrorCaption);
+    return 0;
+}
+
+int ReadLogAgain() {
+    int32_t onDisk = LogPartlyRead ? LogCountOnDisk : Settings.weightdatalen;
+    if (LogChangedOnDisk())
+        ReadLog(kLogCapacity); // every whole record another program left there
+    else if (LogPartlyRead)
+        ReadLog(onDisk);
+    else
+        return 0;
+    if (LogPartlyRead)
+        LogCountOnDisk = onDisk; // still unknown: the count on disk stays
+    return 1;
+}
+
+int LogChangedOnDisk() {
+    return !SameStamp(Files.stampFile(kLogFileName), LogStamp);
+}
+
+int SaveLog(OwnerWindow owner, int csv) {
+    int count = Settings.weightdatalen;
+    if (count <= 0)
+        return -1;
+    csv = csv == 1;
+    if (!csv && LogChangedOnDisk()) {
+        // Writing this copy would drop what the other program wrote: the
+        // change is refused, and the board shows the file as it is now.
+        ReadLogAgain();
+        ShowStoreError(owner, kLogChangedText, kOpenErrorCaption);
+        return -1;
+    }
+    if (LogPartlyRead) {
+        // The file on disk holds records this copy lacks: writing it, or a
+        // CSV that would pass for the whole log, could lose them for good.
+        ShowStoreError(owner, kLogPartlyReadText, kOpenErrorCaption);
+        return -1;
+    }
+    if (count > kLogCapacity)
+        count = kLogCapacity;
+    int failed = BeginSave(&LogSave, csv ? kCsvFileName : kLogFileName) != 0;
+    if (!failed) {
+        failed = WriteLogRecords(csv, count) != 0;
+        if (failed)
+            LogSave.failed = 1;
+        failed = FinishSave(&LogSave) != 0 || failed;
+    }
+    if (failed) {
+        ShowStoreError(owner, kLogOpenErrorText, kOpenErrorCaption);
+        return -1;
+    }
+    if (!csv)
+        LogStamp = LogSave.saved;
     return 0;
 }
 
@@ -118,12 +151,26 @@ int AppendWeightEntry(int date, int weight) {
 }
 
 int SaveAppendedEntry(OwnerWindow owner) {
+    int count = Settings.weightdatalen;
+    if (count <= 0)
+        return -1;
+    // Taken out while the file is read again, if it changed, and then put
+    // after whatever it holds now.
+    WeightEntry entry = WeightLog[count - 1];
+    double shown = CurrentWeight;
+    Settings.weightdatalen = count - 1;
+    if (ReadLogAgain())
+        CurrentWeight = shown;
+    if (AppendWeightEntry(entry.date, entry.weight) != 0)
+        return kLogFullAfterReading;
     if (SaveLog(owner, 0) != 0) {
-        if (Settings.weightdatalen > 0)
-            Settings.weightdatalen--;
+        Settings.weightdatalen--;
         return -1;
     }
-    return SaveSettings(owner);
+    // The entry is in the log from here on; a settings file that cannot be
+    // written says so in its own box.
+    SaveSettings(owner);
+    return 0;
 }
 
 int ResetLog(OwnerWindow owner) {
@@ -138,6 +185,7 @@ int ResetLog(OwnerWindow owner) {
         return -1;
     }
     LogPartlyRead = 0;
+    LogStamp = Files.stampFile(kLogFileName);
     Settings.weightdatalen = 0;
     return 0;
 }

@@ -8,5 +8,6 @@ extern const char kSettingsOpenErrorText[];
 extern const char kSettingsSizeErrorText[];
 extern const char kLogOpenErrorText[];
 extern const char kLogPartlyReadText[];
+extern const char kLogChangedText[];
 
 void ShowStoreError(OwnerWindow owner, const char* text, const char* caption);

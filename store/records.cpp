@@ -8,6 +8,8 @@ OptionSettings Options;
 int LogPartlyRead;
 uint32_t LogRevision;
 int32_t LogCountOnDisk;
+FileStamp LogStamp = {kReadFailed, 0, 0};
+int32_t SettingsLengthOnDisk = -1;
 double CurrentWeight;
 LocalDate StartupDate;
 CalendarDate PeriodStartDate;
@@ -23,5 +25,7 @@ void ResetRecordsToDefaults() {
     LogRevision++;
     LogPartlyRead = 0;
     LogCountOnDisk = 0;
+    LogStamp = FileStamp{kReadFailed, 0, 0};
+    SettingsLengthOnDisk = -1;
     CurrentWeight = 0.0;
 }

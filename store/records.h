@@ -4,6 +4,8 @@
 #pragma once
 #include <stdint.h>
 
+#include "store/file_access.h"
+
 enum { kLogCapacity = 65536 };
 
 struct WeightEntry {
@@ -56,6 +58,12 @@ extern double CurrentWeight; // kilograms
 extern int LogPartlyRead;
 extern uint32_t LogRevision;   // moves on whenever entries of WeightLog change
 extern int32_t LogCountOnDisk; // the count the settings gave that load
+// What this program last read from or wrote to its two files, to tell a
+// change another program made since: taiju.dat's stamp, and the length of
+// weighminder.ini's text (-1 while it is not known; the text is kept by the
+// settings file code).
+extern FileStamp LogStamp;
+extern int32_t SettingsLengthOnDisk;
 extern LocalDate StartupDate;
 extern CalendarDate PeriodStartDate;
 extern CalendarDate PendingPeriodDate;
@@ -74,6 +82,7 @@ inline int MakeDate(int year, int month, int day) {
 }
 
 // Gives the settings, the log slots and CurrentWeight their start-up values
-// (the values a first start writes to weighminder.ini). StartupDate and
+// (the values a first start writes to weighminder.ini); neither file is
+// known yet. StartupDate and
 // PeriodStartDate are left alone: every settings load sets them.
 void ResetRecordsToDefaults();

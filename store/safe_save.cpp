@@ -49,9 +49,12 @@ int FinishSave(SaveStream* save) {
     FlushChunk(save);
     if (save->failed)
         Files.closeFile(save->file);
-    else
-        save->failed =
-            Files.commitFile(save->file) != 0 || Files.replaceFile(save->tempName, save->name) != 0;
+    else if (Files.commitFile(save->file) != 0)
+        save->failed = 1;
+    else {
+        save->saved = Files.stampFile(save->tempName);
+        save->failed = Files.replaceFile(save->tempName, save->name) != 0;
+    }
     save->file = nullptr;
     if (save->failed) {
         Files.removeFile(save->tempName);

@@ -11,7 +11,8 @@ enum { kSaveNameSize = 64, kSaveChunkSize = 64 * 1024 };
 struct SaveStream {
     FileHandle file;
     int failed;
-    int used; // bytes waiting in chunk
+    int used;        // bytes waiting in chunk
+    FileStamp saved; // the new file's stamp, once FinishSave has put it in place
     char name[kSaveNameSize];
     char tempName[kSaveNameSize + 8];
     char chunk[kSaveChunkSize];
@@ -26,7 +27,9 @@ void SaveBytes(SaveStream* save, const char* data, int length);
 // place; SaveAdvance then counts the bytes actually written there.
 char* SaveReserve(SaveStream* save, int maxLength);
 void SaveAdvance(SaveStream* save, int length);
-// Writes what is queued, flushes, and replaces the old file. 0 on success;
+// Writes what is queued, flushes, and replaces the old file, noting the new
+// file's stamp in `saved` (taken before the swap, which keeps it, so a
+// change made right after the swap is still seen). 0 on success;
 // -1 when anything failed, in which case the old file is left as it was and
 // the temporary file is removed.
 int FinishSave(SaveStream* save);

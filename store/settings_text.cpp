@@ -119,3 +119,19 @@ void ClampSettings(SettingsRecord* s, int screenWidth, int screenHeight) {
     if (s->weightdatalen > kLogCapacity)
         s->weightdatalen = kLogCapacity;
 }
+
+using S = SettingsRecord;
+static int32_t S::*const kSettingsFields[] = {
+    &S::winX,   &S::winY,  &S::topmost, &S::weightdatalen, &S::targetweight, &S::original,
+    &S::height, &S::limit, &S::limit2,  &S::ninpu,         &S::risou,        &S::startdate};
+
+void MergeSettings(const SettingsRecord* base, const SettingsRecord* disk, SettingsRecord* ours) {
+    for (int32_t S::*field : kSettingsFields)
+        if (ours->*field == base->*field)
+            ours->*field = disk->*field;
+}
+
+void MergeOptions(const OptionSettings* base, const OptionSettings* disk, OptionSettings* ours) {
+    if (ours->trend == base->trend)
+        ours->trend = disk->trend;
+}

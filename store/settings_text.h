@@ -37,3 +37,9 @@ CalendarDate PeriodFromStartdate(int32_t startdate, CalendarDate today);
 
 // Keeps the window on the screen and the count within the log.
 void ClampSettings(SettingsRecord* settings, int screenWidth, int screenHeight);
+
+// Joins this program's settings with a file another program changed: each
+// field keeps `ours` where this program changed it since `base` (what it
+// last read or wrote) and takes `disk` where it did not.
+void MergeSettings(const SettingsRecord* base, const SettingsRecord* disk, SettingsRecord* ours);
+void MergeOptions(const OptionSettings* base, const OptionSettings* disk, OptionSettings* ours);

@@ -8,6 +8,7 @@
 #include "app/board_input.h"
 #include "app/interaction.h"
 #include "render/hover_tables.h"
+#include "store/log_file.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ int Repaints;
 // The trend switches and is saved; the reset asks, empties the log, repaints (still modal)
 // and says so.
 TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
+    LoadLog(); // no taiju.dat: the twelve entries below are the board's own
     for (int yes : {0, 1}) {
         Settings.weightdatalen = 12, CurrentWeight = 61.5, ScrollBack = 3;
         Repaints = Fake.messages = 0, Fake.answer = yes ? kIdYes : kIdNo;
@@ -114,6 +116,13 @@ TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
                       : "1確認これまでの体重の記録が失われます。\r\n"
                         "本当に体重データをリセットしますか？");
     }
+    // A trend save that fails shows its box while modal: no menu opens over it.
+    std::filesystem::create_directory("weighminder.ini.tmp");
+    Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) {
+        return Repaints = ModalOpen;
+    };
+    RunTrendCommand(nullptr, [](OwnerWindow) {});
+    EXPECT_EQ(make_tuple(Repaints, ModalOpen), make_tuple(1, 0));
 }
 
 } // namespace

@@ -35,10 +35,12 @@ TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     EXPECT_EQ(make_tuple(Settings.weightdatalen, CurrentWeight, Fake.caption),
               make_tuple(2, 59.9, "OPEN ERROR")); // the newest weight read
     ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
+    ReadsLeft = 1;                             // read again before the save, still in part
     EXPECT_EQ(SaveAppendedEntry(nullptr), -1); // refused, and the entry taken back
     EXPECT_EQ(Settings.weightdatalen, 2);
     EXPECT_EQ(SaveLog(nullptr, 1), -1); // no CSV that passes for the whole log
-    SaveSettings(nullptr);              // as at exit: the count on disk stays
+    ReadsLeft = 1;
+    SaveSettings(nullptr); // as at exit: the count on disk stays
     EXPECT_NE(ReadBytes("weighminder.ini").find("\r\nweightdatalen=3\r\n"), string::npos);
     EXPECT_TRUE(ReadBytes("taiju.dat") == three && !FileExists("taiju.csv"));
     ReadsLeft = -1, Settings.weightdatalen = 3; // read whole, it can be saved again
@@ -58,6 +60,14 @@ TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
     EXPECT_EQ(SaveAppendedEntry(nullptr), 0);
     EXPECT_EQ(ReadBytes("taiju.dat"), "00001,2026/12/07,0595\r\n");
+    // Held at start-up with a count of 0, it had nothing to give: weighings go on.
+    auto open = Files.openFile;
+    Files.openFile = [](const char*, int* result) { return *result = kReadFailed, FileHandle{}; };
+    Settings.weightdatalen = 0, Fake.messages = 0;
+    LoadLog();
+    Files.openFile = open;
+    ASSERT_EQ(AppendWeightEntry(20261208, 594), 0);
+    EXPECT_EQ(make_tuple(SaveAppendedEntry(nullptr), Fake.messages), make_tuple(0, 0));
 }
 
 TEST_F(StoreTest, EntriesAndTheDateColumnFollowTheClockPastMidnight) {

@@ -147,6 +147,50 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFilesAndTheEntryCanBeMadeLater) {
     }
 }
 
+// Another program changes taiju.dat while the board runs, later than the board's read (its
+// time moves on; the raise of the count in weighminder.ini, when it makes one, is merged). A
+// weighing goes after the records there now, a correction is refused and the file read again.
+TEST_F(Faults, AChangedLogIsReadAgainAndNothingInItIsOverwritten) {
+    const std::tuple<const char*, string, bool> cases[] = {
+        {"a record added and counted", Log(8), true},
+        {"a record added", Log(8), false},
+        {"a shorter file", Log(5), false},
+        {"the same size, other bytes", Log(7, 1), false},
+    };
+    for (const auto& [name, log, counted] : cases)
+        for (int weighing : {1, 0}) {
+            SCOPED_TRACE(string(name) + (weighing ? ", a weighing" : ", a correction"));
+            WriteBytes("taiju.dat", Log(7)), WriteBytes("weighminder.ini", Ini(7));
+            ResetRecordsToDefaults();
+            ASSERT_EQ(LoadSettings(nullptr) + LoadLog(), 0);
+            WriteBytes("taiju.dat", log);
+            auto time = std::filesystem::last_write_time("taiju.dat");
+            std::filesystem::last_write_time("taiju.dat", time + std::chrono::seconds(1));
+            if (counted)
+                WriteBytes("weighminder.ini", Ini(8));
+            Fake.text = "";
+            const int n = (int)log.size() / 23;
+            const WeightEntry e = Entry(2, 0);
+            char record[24];
+            int result = (weighing ? AppendWeightEntry(e.date, e.weight) : (WeightLog[0] = e, 0)) +
+                         (weighing ? SaveAppendedEntry(nullptr) : SaveLog(nullptr, 0));
+            string saved = log + (weighing ? string(record, FormatLogRecord(record, n, e)) : "");
+            EXPECT_EQ(make_tuple(result, Fake.text, ReadBytes("taiju.dat"), Settings.weightdatalen),
+                      make_tuple(-!weighing, weighing ? "" : kLogChangedText, saved, n + weighing));
+            EXPECT_EQ(ReadBytes("weighminder.ini").find(Ini(n + 1).substr(12)),
+                      weighing ? 27 : string::npos);
+        }
+    // Settings of the same size with other bytes, and a record added but not counted: the
+    // other program's values stay wherever the board changed nothing, the count is the log's.
+    WriteBytes("taiju.dat", Log(8, 1));
+    WriteBytes("weighminder.ini", "height=172\r\nweightdatalen=7\r\n");
+    Settings.winX = 300;
+    ASSERT_EQ(SaveSettings(nullptr), 0);
+    EXPECT_EQ(make_tuple(ReadBytes("weighminder.ini").substr(0, 46), Settings.height),
+              make_tuple("winX=300\r\nwinY=0\r\ntopmost=0\r\nweightdatalen=8\r\n", 172));
+    EXPECT_EQ(SaveLog(nullptr, 0) + SaveLog(nullptr, 0), 0); // its own save is no change
+}
+
 const char kFolder[] = "<a folder>", kLoop[] = "<a link to itself>";
 
 // Files that cannot be read or hold stray bytes: what a start-up says and takes.
