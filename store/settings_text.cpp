@@ -77,19 +77,29 @@ static void ReadKey(const char* text, int length, const char* key, int32_t* fiel
         *field = DecimalValue(text + pos, end - pos);
 }
 
+// The record's fields under their keys: the reader and the merge follow
+// this one table.
+static const struct {
+    const char* key;
+    int32_t SettingsRecord::*field;
+} kSettingsFields[] = {
+    {"winX=", &SettingsRecord::winX},
+    {"winY=", &SettingsRecord::winY},
+    {"topmost=", &SettingsRecord::topmost},
+    {"weightdatalen=", &SettingsRecord::weightdatalen},
+    {"targetweight=", &SettingsRecord::targetweight},
+    {"original=", &SettingsRecord::original},
+    {"height=", &SettingsRecord::height},
+    {"limit=", &SettingsRecord::limit},
+    {"limit2=", &SettingsRecord::limit2},
+    {"ninpu=", &SettingsRecord::ninpu},
+    {"risou=", &SettingsRecord::risou},
+    {"startdate=", &SettingsRecord::startdate},
+};
+
 void ParseSettingsText(const char* text, int length, SettingsRecord* s) {
-    ReadKey(text, length, "winX=", &s->winX);
-    ReadKey(text, length, "winY=", &s->winY);
-    ReadKey(text, length, "topmost=", &s->topmost);
-    ReadKey(text, length, "weightdatalen=", &s->weightdatalen);
-    ReadKey(text, length, "targetweight=", &s->targetweight);
-    ReadKey(text, length, "original=", &s->original);
-    ReadKey(text, length, "height=", &s->height);
-    ReadKey(text, length, "limit=", &s->limit);
-    ReadKey(text, length, "limit2=", &s->limit2);
-    ReadKey(text, length, "ninpu=", &s->ninpu);
-    ReadKey(text, length, "risou=", &s->risou);
-    ReadKey(text, length, "startdate=", &s->startdate);
+    for (const auto& f : kSettingsFields)
+        ReadKey(text, length, f.key, &(s->*f.field));
 }
 
 void ParseOptionLines(const char* text, int length, OptionSettings* o) {
@@ -120,15 +130,10 @@ void ClampSettings(SettingsRecord* s, int screenWidth, int screenHeight) {
         s->weightdatalen = kLogCapacity;
 }
 
-using S = SettingsRecord;
-static int32_t S::*const kSettingsFields[] = {
-    &S::winX,   &S::winY,  &S::topmost, &S::weightdatalen, &S::targetweight, &S::original,
-    &S::height, &S::limit, &S::limit2,  &S::ninpu,         &S::risou,        &S::startdate};
-
 void MergeSettings(const SettingsRecord* base, const SettingsRecord* disk, SettingsRecord* ours) {
-    for (int32_t S::*field : kSettingsFields)
-        if (ours->*field == base->*field)
-            ours->*field = disk->*field;
+    for (const auto& f : kSettingsFields)
+        if (ours->*f.field == base->*f.field)
+            ours->*f.field = disk->*f.field;
 }
 
 void MergeOptions(const OptionSettings* base, const OptionSettings* disk, OptionSettings* ours) {
