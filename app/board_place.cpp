@@ -12,7 +12,7 @@ void ReleaseBoardPlace(BoardPlaceHold* hold) {
     hold->held = 0;
 }
 
-int32_t BoardPlaceToRestore(BoardPlaceHold* hold, ScalePoint now, ScalePoint* back) {
+int32_t BoardPlaceToRestore(BoardPlaceHold* hold, ScalePoint now) {
     if (!hold->held || (now.x == hold->at.x && now.y == hold->at.y))
         return 0;
     if (hold->undone >= kPlaceUndoLimit) {
@@ -21,6 +21,5 @@ int32_t BoardPlaceToRestore(BoardPlaceHold* hold, ScalePoint now, ScalePoint* ba
         return 0;
     }
     hold->undone++;
-    *back = hold->at;
     return 1;
 }

@@ -25,6 +25,6 @@ extern BoardPlaceHold BoardPlace;
 
 void HoldBoardPlace(BoardPlaceHold* hold, ScalePoint at);
 void ReleaseBoardPlace(BoardPlaceHold* hold);
-// The board's corner now stands at `now`: 1 and the corner's place in
-// `back` when the move is to be undone.
-int32_t BoardPlaceToRestore(BoardPlaceHold* hold, ScalePoint now, ScalePoint* back);
+// The board's corner now stands at `now`: 1 when the move is to be undone,
+// the board going back to `hold->at`.
+int32_t BoardPlaceToRestore(BoardPlaceHold* hold, ScalePoint now);

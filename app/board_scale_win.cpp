@@ -67,8 +67,8 @@ void PlaceBoard(HWND window) {
 void OnBoardMoved(HWND window) {
     POINT corner = {0, 0};
     ClientToScreen(window, &corner);
-    ScalePoint now = {corner.x, corner.y}, back;
-    if (BoardPlaceToRestore(&BoardPlace, now, &back))
+    ScalePoint now = {corner.x, corner.y};
+    if (BoardPlaceToRestore(&BoardPlace, now))
         PostMessageW(window, kRestorePlaceMsg, 0, 0);
 }
 

@@ -81,18 +81,14 @@ TEST(BoardPlace, MovesFromOutsideAreUndoneUntilTheUserTakesTheBoard) {
                              {{0, 0, 0, 0}, {40, 9, 1, 0}, {3, 3, 0, 0}, {0, 0, 0, 0}}};
     for (const auto& run : steps) {
         BoardPlaceHold hold = {0, {7, 7}, kPlaceUndoLimit}; // a hold from before
-        ScalePoint back = {-1, -1};
-        EXPECT_EQ(BoardPlaceToRestore(&hold, {3, 3}, &back), 0); // nothing held yet
+        EXPECT_EQ(BoardPlaceToRestore(&hold, {3, 3}), 0);   // nothing held yet
         HoldBoardPlace(&hold, {0, 0});
         for (const Step& step : run) {
             if (step.release)
                 ReleaseBoardPlace(&hold);
-            back = {-1, -1};
-            int32_t restores = BoardPlaceToRestore(&hold, {step.x, step.y}, &back);
-            EXPECT_EQ(restores, step.restores) << &step - run << ": " << step.x << "," << step.y;
-            if (restores) {
-                EXPECT_EQ((std::vector<int32_t>{back.x, back.y}), (std::vector<int32_t>{0, 0}));
-            }
+            EXPECT_EQ(BoardPlaceToRestore(&hold, {step.x, step.y}), step.restores)
+                << &step - run << ": " << step.x << "," << step.y;
+            EXPECT_EQ((std::vector<int32_t>{hold.at.x, hold.at.y}), (std::vector<int32_t>{0, 0}));
         }
     }
 }
