@@ -145,9 +145,10 @@ class Guards(BoardCase):
         if "64" in os.path.basename(harness.wine_loader(harness.EXE)):
             preload = FAKETIME % "x86_64"
         else:
-            preload = self.path("clock64.so") + " " + FAKETIME % "i386"
-            subprocess.run(["gcc", "-m32", "-shared", "-fPIC", "-o", preload.split()[0],
-                            harness.ROOT + "/e2e/clock64_shim.c"], check=True)
+            shim = self.path("clock64.so")
+            subprocess.run(["gcc", "-m32", "-shared", "-fPIC", "-o", shim, harness.ROOT + "/e2e/clock64_shim.c"],
+                           check=True)
+            preload = shim + " " + FAKETIME % "i386"
         clock = self.path("clock")
         with open(clock, "w") as f:
             f.write("@2010-05-08 23:50:00")
@@ -168,6 +169,7 @@ class Guards(BoardCase):
         self.closed("体重入力", "Return")
         self.assertTrue(self.read("taiju.dat").endswith(b"00006,2010/05/09,0600\r\n"))
         self.assertNotEqual(date_column(self.shot()), before)
+
 
 if __name__ == "__main__":
     harness.unittest.main(verbosity=2)
