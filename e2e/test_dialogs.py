@@ -65,7 +65,7 @@ class Dialogs(harness.BoardCase):
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
-            self.menu(4)
+            self.menu(5)
             # From OK: No., (next is greyed), previous; then year, month, day, weight.
             self.dialog("データ修正", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "Tab")
             self.type("58.5")
@@ -75,12 +75,12 @@ class Dialogs(harness.BoardCase):
             self.assert_files(settings(), log)
 
     def test_reset_no_keeps_the_log_and_yes_empties_it_for_good(self):
-        self.menu(5)
+        self.menu(6)
         self.dialog("確認", "Tab", "Return")  # いいえ
         self.closed("確認")
         self.assert_files(settings(), THREE)
         self.assertTrue(self.shot().find(YELLOW, 0, 5, 130, 72))  # the chart
-        self.menu(5)
+        self.menu(6)
         self.dialog("確認", "Return")  # はい, the default
         self.dialog("完了", "Return")
         self.closed("完了")
@@ -99,7 +99,7 @@ class Dialogs(harness.BoardCase):
         wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
 
     def test_version_dialog_closes_with_ok_only(self):
-        self.menu(7)
+        self.menu(8)
         self.dialog("バージョン", "Escape")
         time.sleep(0.5)
         self.assertTrue(self.windows("バージョン"))
