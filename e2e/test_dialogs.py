@@ -93,6 +93,22 @@ class Dialogs(harness.BoardCase):
         self.start()
         self.assertFalse(self.shot().find(YELLOW, 0, 5, 130, 72))
 
+    def test_import_asks_no_keeps_the_files_yes_merges_the_new_days_after_a_backup(self):
+        with open(self.path("in.csv"), "w") as f:
+            f.write("date,weight\n2010-05-02,60.0\n2010-04-30,51.5\n2010-05-04 07:00,61.2\n")
+        merged = [(20100430, 515)] + THREE + [(20100504, 612)]
+        for keys, log, ini in [(("Tab", "Return"), THREE, settings()),  # いいえ
+                               (("Return",), merged, settings(weightdatalen=5))]:
+            self.menu(4)
+            self.dialog("開く")
+            self.type("Z:" + self.path("in.csv").replace("/", "\\"))
+            self.closed("開く", "Return")
+            self.dialog("CSVファイル取り込み", *keys)
+            self.closed("CSVファイル取り込み")
+            wait_until(lambda: self.read("taiju.dat") == log_text(log), what="taiju.dat")
+            self.assert_files(ini, log)
+        self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
+
     def test_csv_command_writes_taiju_csv(self):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
