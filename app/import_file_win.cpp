@@ -18,7 +18,7 @@ static GetOpenFileNameFn OpenFileDialog() {
 
 int ChooseImportFile(OwnerWindow owner, char* path, int size) {
     GetOpenFileNameFn open = OpenFileDialog();
-    wchar_t folder[MAX_PATH], file[MAX_PATH] = L"";
+    wchar_t folder[MAX_PATH] = L"", file[MAX_PATH] = L"";
     DWORD n = GetModuleFileNameW(NULL, folder, MAX_PATH);
     while (n > 0 && folder[n - 1] != L'\\' && folder[n - 1] != L'/')
         n--;

@@ -95,7 +95,7 @@ class Dialogs(harness.BoardCase):
 
     def test_import_asks_no_keeps_the_files_yes_merges_the_new_days_after_a_backup(self):
         with open(self.path("in.csv"), "w") as f:
-            f.write("date,weight\n2010-05-02,60.0\n2010-04-30,51.5\n2010-05-04 07:00,61.2\n")
+            f.write("date,weight\n2010-05-02,60.0\n2010-04-30,51.5\n2010-05-04T12:00:00Z,61.2\n")
         merged = [(20100430, 515)] + THREE + [(20100504, 612)]
         for keys, log, ini in [(("Tab", "Return"), THREE, settings()),  # いいえ
                                (("Return",), merged, settings(weightdatalen=5))]:

@@ -1,5 +1,7 @@
 #include "store/import_fields.h"
 
+#include <math.h>
+
 #include "store/platform.h"
 
 static int IsBlank(char c) {
@@ -166,7 +168,7 @@ int ParseImportDate(const char* text, int length, int order, DateEvidence* evide
     Scan s = {text, text + length};
     int a, b, c, y, m, d;
     int na = Digits(&s, 4, &a);
-    char separator = s.p < s.end ? *s.p : 0;
+    char separator = s.p < s.end ? *s.p : '\0';
     if (!na || (separator != '-' && separator != '/' && separator != '.'))
         return 0;
     s.p++;
@@ -246,7 +248,7 @@ int ParseImportWeight(const char* text, int length, char separator, int unit, in
         return 0;
     int64_t t = unit == kUnitGram     ? Rounded(mantissa, 100 * scale)
                 : unit == kUnitTenths ? Rounded(mantissa, scale)
-                : unit == kUnitLb     ? (int64_t)(mantissa * 4.5359237 / scale + 0.5)
+                : unit == kUnitLb     ? llround((double)mantissa * 4.5359237 / (double)scale)
                                       : Rounded(mantissa * 10, scale);
     *tenths = (int)t;
     return t >= 1 && t <= 9999;
