@@ -31,7 +31,9 @@ static void InstallMemoryFiles() {
     Files.closeFile = [](FileHandle) {};
     Files.replaceFile = [](const char*, const char*) { return 0; };
     Files.removeFile = [](const char*) {};
-    Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) { return (int)kIdOk; };
+    Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) {
+        return (int)kIdOk;
+    };
     Platform.utcOffsetMinutes = [](int64_t utc) { return utc % 7 == 0 ? 540 : -330; };
 }
 
