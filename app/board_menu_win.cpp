@@ -1,5 +1,6 @@
 // The popup menu, its commands and the dialogs they open.
 #include "app/board_commands.h"
+#include "app/import_command.h"
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
@@ -49,6 +50,9 @@ void RunBoardCommand(HWND window, int command) {
         break;
     case ID_CMD_CSV:
         RunCsvCommand(window);
+        break;
+    case ID_CMD_IMPORT:
+        RunImportCommand(window, ChooseImportFile, RepaintErasing);
         break;
     case ID_CMD_DATA_EDIT:
         OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);

@@ -53,6 +53,8 @@ void RefreshTrayTip(HWND window);
 int ShowBoardMenu(HWND window);
 void RunBoardCommand(HWND window, int command);
 void OpenWeightEntry(HWND window);
+// The CSV import's open-file dialog (ChooseImportFileFn).
+int ChooseImportFile(void* owner, char* path, int size);
 INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // InvalidateRect of the whole client area.

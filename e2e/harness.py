@@ -178,7 +178,7 @@ class BoardCase(unittest.TestCase):
         time.sleep(0.2)
 
     def menu(self, item, at=BARE):
-        """Chooses a popup-menu command by its row, 1 (体重入力) to 8 (終了)."""
+        """Chooses a popup-menu command by its row, 1 (体重入力) to 9 (終了)."""
         def opened():  # a click lost while the board is still busy is clicked again
             self.xdo("windowfocus", "--sync", self.wid, "mousemove", "--window", self.wid, 1, 1, check=False)
             self.click(*at, button=3)  # the menu opens above and right of the pointer

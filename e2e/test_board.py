@@ -31,7 +31,7 @@ class Board(harness.BoardCase):
     def test_each_way_out_saves_the_settings_and_a_first_start_writes_the_defaults(self):
         # Saved places and where the board stands: as saved, and kept on the 1024 x 768 screen.
         for way_out, saved, place in ((lambda: self.click(*EXIT_ZONE), (150, 160), (150, 160)),
-                                      (lambda: self.menu(8), (-40, 5000), (0, 662)),
+                                      (lambda: self.menu(9), (-40, 5000), (0, 662)),
                                       (lambda: self.key("alt+F4"), (5000, -7), (768, 0))):
             self.start(b"winX=%d\r\nwinY=%d\r\nheight=170\r\nstartdate=20100508\r\n" % saved)
             self.assertEqual(self.origin(), place)
@@ -92,14 +92,14 @@ class Board(harness.BoardCase):
         ini = settings_text(winX=200, winY=150, weightdatalen=14, height=160)
         self.start(ini, log_text(TREND_LOG))
         self.assertEqual(self.shot().find(CYAN, 0, 0, 125, 85), [])
-        self.menu(6)
+        self.menu(7)
         shot = self.wait_shot(lambda s: s.at(5, 14) == CYAN, "the trend")
         self.assertEqual([shot.at(x, y) for x, y in TREND_POINTS], [CYAN] * 6)
         self.assertEqual(self.read("weighminder.ini"), ini + b"trend=1\r\n")
         self.stop()
         self.start()
         self.assertEqual(self.shot().at(5, 14), CYAN)
-        self.menu(6)
+        self.menu(7)
         wait_until(lambda: not self.shot().find(CYAN, 0, 0, 125, 85), what="no trend")
         self.assertEqual(self.read("weighminder.ini"), ini)
 

@@ -65,7 +65,7 @@ class Dialogs(harness.BoardCase):
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
-            self.menu(4)
+            self.menu(5)
             # From OK: No., (next is greyed), previous; then year, month, day, weight.
             self.dialog("データ修正", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "Tab")
             self.type("58.5")
@@ -75,12 +75,12 @@ class Dialogs(harness.BoardCase):
             self.assert_files(settings(), log)
 
     def test_reset_no_keeps_the_log_and_yes_empties_it_for_good(self):
-        self.menu(5)
+        self.menu(6)
         self.dialog("確認", "Tab", "Return")  # いいえ
         self.closed("確認")
         self.assert_files(settings(), THREE)
         self.assertTrue(self.shot().find(YELLOW, 0, 5, 130, 72))  # the chart
-        self.menu(5)
+        self.menu(6)
         self.dialog("確認", "Return")  # はい, the default
         self.dialog("完了", "Return")
         self.closed("完了")
@@ -93,13 +93,29 @@ class Dialogs(harness.BoardCase):
         self.start()
         self.assertFalse(self.shot().find(YELLOW, 0, 5, 130, 72))
 
+    def test_import_asks_no_keeps_the_files_yes_merges_the_new_days_after_a_backup(self):
+        with open(self.path("in.csv"), "w") as f:
+            f.write("date,weight\n2010-05-02,60.0\n2010-04-30,51.5\n2010-05-04T12:00:00Z,61.2\n")
+        merged = [(20100430, 515)] + THREE + [(20100504, 612)]
+        for keys, log, ini in [(("Tab", "Return"), THREE, settings()),  # いいえ
+                               (("Return",), merged, settings(weightdatalen=5))]:
+            self.menu(4)
+            self.dialog("開く")
+            self.type("Z:" + self.path("in.csv").replace("/", "\\"))
+            self.closed("開く", "Return")
+            self.dialog("CSVファイル取り込み", *keys)
+            self.closed("CSVファイル取り込み")
+            wait_until(lambda: self.read("taiju.dat") == log_text(log), what="taiju.dat")
+            self.assert_files(ini, log)
+        self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
+
     def test_csv_command_writes_taiju_csv(self):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
         wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
 
     def test_version_dialog_closes_with_ok_only(self):
-        self.menu(7)
+        self.menu(8)
         self.dialog("バージョン", "Escape")
         time.sleep(0.5)
         self.assertTrue(self.windows("バージョン"))

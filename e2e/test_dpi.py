@@ -99,8 +99,8 @@ class Scaled:
         # (title, opened by the read-out (0) or a menu row, button clicked, files after)
         for title, item, button, files in [
                 ("体重入力", 0, "ｷｬﾝｾﾙ", (dat, INI)), ("設定", 2, "ｷｬﾝｾﾙ", (dat, INI)),
-                ("データ修正", 4, "キャンセル", (dat, INI)), ("データ修正", 4, "OK", (dat, INI)),
-                ("バージョン", 7, "OK", (dat, INI)), ("設定", 2, "OK", (dat, ini)), ("体重入力", 1, "OK", weighed)]:
+                ("データ修正", 5, "キャンセル", (dat, INI)), ("データ修正", 5, "OK", (dat, INI)),
+                ("バージョン", 8, "OK", (dat, INI)), ("設定", 2, "OK", (dat, ini)), ("体重入力", 1, "OK", weighed)]:
             place = self.open(title, item)
             self.texts_shown_whole(title, place)
             for name in ([IN_FRONT] if title == "設定" else []) + [button]:

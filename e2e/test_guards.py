@@ -46,7 +46,7 @@ class Guards(BoardCase):
         self.menu(1)
         self.dialog("体重入力", "Escape")
         self.closed("体重入力")
-        self.menu(8)
+        self.menu(9)
         self.assertEqual(self.proc.wait(15), 0)
         self.assertEqual([f for f in os.listdir(self.folder) if f.startswith("loaded-")], [])
 
@@ -66,7 +66,7 @@ class Guards(BoardCase):
         self.key("Return")  # refused: the dialog stays, with the weight in it
         self.dialog("OPEN ERROR", "Return")
         self.dialog("体重入力", "Escape")
-        self.menu(8)
+        self.menu(9)
         hold.communicate()
         self.assertEqual(self.read("taiju.dat"), LOG)
         self.assertIn(b"weightdatalen=5\r\n", self.read("weighminder.ini"))
@@ -130,7 +130,7 @@ class Guards(BoardCase):
     def test_a_number_followed_by_long_japanese_text_is_read_as_the_number(self):
         self.start(INI, LOG)
         for row, title, box, keys in ((1, "体重入力", 1020, ()), (2, "設定", 1019, ()),
-                                      (4, "データ修正", 1028, ("Tab", "Tab", "space") + ("Tab",) * 4)):
+                                      (5, "データ修正", 1028, ("Tab", "Tab", "space") + ("Tab",) * 4)):
             self.menu(row)
             self.dialog(title, *keys)
             self.probe("item", box, "kana")  # "55.5" and 42 kana, 130 bytes in UTF-8

@@ -70,6 +70,7 @@
 #define ID_CMD_CSV 40007
 #define ID_CMD_DATA_EDIT 40010
 #define ID_CMD_TREND 40011
+#define ID_CMD_IMPORT 40012
 
 // Version dialog
 #define IDD_VERSION 107

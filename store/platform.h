@@ -23,6 +23,9 @@ struct PlatformSeams {
     int (*screenWidth)();
     int (*screenHeight)();
     int (*messageBox)(OwnerWindow owner, const char* text, const char* caption, unsigned flags);
+    // Minutes the local clock is ahead of UTC at an instant (seconds since
+    // 1970 UTC), by the rules in force then, summer time included.
+    int (*utcOffsetMinutes)(int64_t utcSeconds);
 };
 
 extern PlatformSeams Platform;

@@ -29,10 +29,17 @@ static int PosixMessageBox(OwnerWindow, const char* text, const char* caption, u
     return (flags & 0xF) == kMbYesNo ? kIdNo : kIdOk;
 }
 
+static int PosixUtcOffsetMinutes(int64_t utcSeconds) {
+    time_t at = (time_t)utcSeconds;
+    struct tm t;
+    return localtime_r(&at, &t) ? (int)(t.tm_gmtoff / 60) : 0;
+}
+
 void InstallPlatformSeams() {
     Platform.localDate = PosixLocalDate;
     Platform.screenWidth = PosixScreenWidth;
     Platform.screenHeight = PosixScreenHeight;
     Platform.messageBox = PosixMessageBox;
+    Platform.utcOffsetMinutes = PosixUtcOffsetMinutes;
     InstallFileSeams();
 }

@@ -36,10 +36,27 @@ static int WinMessageBox(OwnerWindow owner, const char* text, const char* captio
     return MessageBoxW((HWND)owner, wideText, wideCaption, flags);
 }
 
+// FILETIME counts 100 ns from 1601; the local time follows the time zone's
+// rules for that date, as Windows keeps them.
+static int WinUtcOffsetMinutes(int64_t utcSeconds) {
+    const int64_t kTicks = 10000000, k1601To1970 = 11644473600LL;
+    ULARGE_INTEGER ticks;
+    ticks.QuadPart = (ULONGLONG)((utcSeconds + k1601To1970) * kTicks);
+    FILETIME utcFile = {ticks.LowPart, ticks.HighPart}, localFile;
+    SYSTEMTIME utc, local;
+    if (utcSeconds < -k1601To1970 || !FileTimeToSystemTime(&utcFile, &utc) ||
+        !SystemTimeToTzSpecificLocalTime(NULL, &utc, &local) ||
+        !SystemTimeToFileTime(&local, &localFile))
+        return 0;
+    ULARGE_INTEGER back = {{localFile.dwLowDateTime, localFile.dwHighDateTime}};
+    return (int)(((int64_t)back.QuadPart - (int64_t)ticks.QuadPart) / kTicks / 60);
+}
+
 void InstallPlatformSeams() {
     Platform.localDate = WinLocalDate;
     Platform.screenWidth = WinScreenWidth;
     Platform.screenHeight = WinScreenHeight;
     Platform.messageBox = WinMessageBox;
+    Platform.utcOffsetMinutes = WinUtcOffsetMinutes;
     InstallFileSeams();
 }

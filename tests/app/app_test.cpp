@@ -6,9 +6,11 @@
 #include "../store/store_fixture.h"
 #include "app/board_commands.h"
 #include "app/board_input.h"
+#include "app/import_command.h"
 #include "app/interaction.h"
 #include "render/hover_tables.h"
 #include "store/log_file.h"
+#include "store/settings_file.h"
 
 namespace {
 
@@ -123,6 +125,55 @@ TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
     };
     RunTrendCommand(nullptr, [](OwnerWindow) {});
     EXPECT_EQ(make_tuple(Repaints, ModalOpen), make_tuple(1, 0));
+}
+
+int CommitsBeforeFault;
+
+// The import asks with what it would add. No changes nothing; Yes keeps taiju.dat as
+// taiju.dat.bak and saves the log's and the file's days in date order, the log's own
+// entries of one day in their order; a save that fails leaves the log and the count.
+TEST_F(StoreTest, TheImportAsksThenMergesTheDaysInDateOrderAfterABackup) {
+    const std::string old = "00001,2024/01/10,0700\r\n00002,2024/01/05,0690\r\n"
+                            "00003,2024/01/10,0705\r\n";
+    WriteBytes("in.csv", "date,weight\n2024-01-12,69.5\n2024-01-10,71\n2024-01-01,68.8\nbad,1\n");
+    auto choose = [](OwnerWindow, char* path, int size) { return snprintf(path, size, "in.csv"); };
+    Files.commitFile = [](FileHandle file) {
+        return RealFiles.commitFile(file) | -(CommitsBeforeFault-- == 0);
+    };
+    ModalOpen = 1;
+    EXPECT_EQ(RunImportCommand(nullptr, choose, nullptr), -1); // refused while a dialog is open
+    for (auto [answer, fault, log] :
+         {make_tuple(kIdNo, -1, old), make_tuple(kIdYes, 2, old),
+          make_tuple(kIdYes, -1,
+                     std::string("00001,2024/01/01,0688\r\n00002,2024/01/05,0690\r\n"
+                                 "00003,2024/01/10,0700\r\n00004,2024/01/10,0705\r\n"
+                                 "00005,2024/01/12,0695\r\n"))}) {
+        WriteBytes("taiju.dat", old);
+        Settings.weightdatalen = 3, ScrollBack = 2, CurrentWeight = 70.5, Repaints = 0;
+        CommitsBeforeFault = -1;
+        LoadLog();
+        SaveSettings(nullptr);
+        ModalOpen = 0, Fake.answer = answer, CommitsBeforeFault = fault;
+        RunImportCommand(nullptr, choose, [](OwnerWindow) { Repaints += 1 + ModalOpen; });
+        int merged = log != old;
+        EXPECT_EQ(Fake.text, merged || fault < 0
+                                 ? "追加する日: 2 日\r\n"
+                                   "すでに記録のある日（取り込まない日）: 1 日\r\n"
+                                   "読み込めなかった行: 1 行（最初は 5 行目）\r\n"
+                                   "ファイルの期間: 2024/01/01 ～ 2024/01/12\r\n"
+                                   "\r\n取り込みますか？"
+                                 : "体重データファイルをオープンできませんでした。");
+        EXPECT_EQ(make_tuple(ReadBytes("taiju.dat"), ReadBytes("taiju.dat.bak"), ModalOpen,
+                             Repaints, ScrollBack, CurrentWeight, WeightLog[2].weight),
+                  make_tuple(log, answer == kIdYes ? old : "", 0, 2 * merged, 2 - 2 * merged,
+                             merged ? 69.5 : 70.5, merged ? 700 : 705));
+        std::string count = "\r\nweightdatalen=" + std::to_string(merged ? 5 : 3) + "\r\n";
+        EXPECT_NE(ReadBytes("weighminder.ini").find(count), std::string::npos) << count;
+        Settings.weightdatalen = 0;
+        LoadSettings(nullptr), LoadLog();
+        EXPECT_EQ(make_tuple(Settings.weightdatalen, WeightLog[Settings.weightdatalen - 1].date),
+                  make_tuple(3 + 2 * merged, merged ? 20240112 : 20240110)); // as saved
+    }
 }
 
 } // namespace
