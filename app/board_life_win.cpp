@@ -121,6 +121,7 @@ int ShutdownBoard(HWND window) {
     KillTimer(window, kClockTimerId);
     FreeDrawingObjects();
     RemoveTrayIcon(window, kTrayIconId);
+    CloseBoardAccessible();
     PostQuitMessage(0);
     return 0;
 }

@@ -92,10 +92,12 @@ static void AddPeriodCalendar(HWND dialog) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     // Clipped by its siblings: with a font a pixel taller than usual the
     // label above reaches into the calendar's top edge and stays readable.
-    PeriodCalendar =
-        CreateWindowExW(0, MONTHCAL_CLASSW, L"Month Calendar",
-                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | MCS_WEEKNUMBERS, 0, 0, 0, 0,
-                        dialog, reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
+    // The last tab stop, as it is the lowest control; its text, never drawn,
+    // is the name screen readers read.
+    PeriodCalendar = CreateWindowExW(
+        0, MONTHCAL_CLASSW, L"最後の生理日",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | MCS_WEEKNUMBERS, 0, 0, 0, 0, dialog,
+        reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
     // The calendar writes in the dialog's own font, like the other controls.
     SendMessageW(PeriodCalendar, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     RECT least = {0, 0, 0, 0};

@@ -2,8 +2,10 @@
 // private_kb=), paint|move|click|dialogs N (N messages, or N dialogs opened and cancelled), hold
 // FILE MS (unshared), style (extended), tray (1 while icon 101 is there), untray, taskbar
 // (broadcasts "TaskbarCreated"), item ID [click|kana] ("enabled ticked" of an open dialog's
-// control, after a click or after "55.5" and 42 kana are typed into it).
+// control, after a click or after "55.5" and 42 kana are typed into it), access (the board's
+// accessible object: "role|name|value", UTF-8).
 #include <windows.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -43,6 +45,26 @@ bool Survey(int want) {
     return false;
 }
 
+// What a screen reader reads of the board, through the system's own route to it.
+int PrintAccessible(HWND board) {
+    IAccessible* object = nullptr;
+    VARIANT self = {}, role = {};
+    self.vt = VT_I4;
+    BSTR name = nullptr, value = nullptr;
+    CoInitialize(nullptr);
+    if (FAILED(AccessibleObjectFromWindow(board, (DWORD)OBJID_CLIENT, IID_IAccessible,
+                                          (void**)&object)) ||
+        object->get_accRole(self, &role) != S_OK || object->get_accName(self, &name) != S_OK ||
+        object->get_accValue(self, &value) != S_OK)
+        return 1;
+    wchar_t wide[512];
+    int n = swprintf(wide, 512, L"%ld|%ls|%ls\n", role.lVal, name, value);
+    char text[1536];
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, n, text, sizeof text, nullptr, nullptr);
+    fwrite(text, 1, bytes, stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +82,8 @@ int main(int argc, char** argv) {
     HWND board = FindWindowA("weighminder", nullptr);
     if (!board)
         return 2;
+    if (!strcmp(command, "access"))
+        return PrintAccessible(board);
     if (!strcmp(command, "style"))
         printf("%08lx\n", (unsigned long)GetWindowLongW(board, GWL_EXSTYLE));
     if (!strcmp(command, "tray") || !strcmp(command, "untray")) {
