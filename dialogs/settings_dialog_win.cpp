@@ -108,12 +108,33 @@ static void AddPeriodCalendar(HWND dialog) {
     MoveWindow(PeriodCalendar, layout.x, layout.y, layout.width, layout.height, TRUE);
 }
 
-static void SelectPeriodDate() {
+static BOOL SelectPeriodDate(const CalendarDate& date) {
     SYSTEMTIME day = {};
-    day.wYear = static_cast<WORD>(PeriodStartDate.year);
-    day.wMonth = static_cast<WORD>(PeriodStartDate.month);
-    day.wDay = static_cast<WORD>(PeriodStartDate.day);
-    SendMessageW(PeriodCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+    day.wYear = static_cast<WORD>(date.year);
+    day.wMonth = static_cast<WORD>(date.month);
+    day.wDay = static_cast<WORD>(date.day);
+    return SendMessageW(PeriodCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day)) != 0;
+}
+
+// The calendar's own window procedure, under the keys below.
+static WNDPROC CalendarProcedure;
+
+// The calendar's keys, for every system alike: Wine's calendar takes the
+// focus but not the arrows.
+static LRESULT CALLBACK CalendarKeys(HWND calendar, UINT message, WPARAM wParam, LPARAM lParam) {
+    CalendarDate next;
+    if (message == WM_GETDLGCODE)
+        return CallWindowProcW(CalendarProcedure, calendar, message, wParam, lParam) |
+               DLGC_WANTARROWS;
+    if (message == WM_KEYDOWN &&
+        StepPeriodDate(PendingPeriodDate, static_cast<unsigned>(wParam), &next)) {
+        if (SelectPeriodDate(next)) {
+            PendingPeriodDate = next;
+            ShowPendingDate(GetParent(calendar));
+        }
+        return 0;
+    }
+    return CallWindowProcW(CalendarProcedure, calendar, message, wParam, lParam);
 }
 
 static INT_PTR OpenSettings(HWND dialog) {
@@ -121,8 +142,10 @@ static INT_PTR OpenSettings(HWND dialog) {
     ApplyEnablingRules(dialog);
     PendingPeriodDate = PeriodStartDate;
     AddPeriodCalendar(dialog);
+    CalendarProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(PeriodCalendar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CalendarKeys)));
     ShowPendingDate(dialog);
-    SelectPeriodDate();
+    SelectPeriodDate(PeriodStartDate);
     return TRUE;
 }
 
