@@ -3,7 +3,7 @@
 // FILE MS (unshared), style (extended), tray (1 while icon 101 is there), untray, taskbar
 // (broadcasts "TaskbarCreated"), item ID [click|kana] ("enabled ticked" of an open dialog's
 // control, after a click or after "55.5" and 42 kana are typed into it), access (the board's
-// accessible object: "role|name|value", UTF-8).
+// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile).
 #include <windows.h>
 #include <oleacc.h>
 #include <psapi.h>
@@ -45,6 +45,27 @@ bool Survey(int want) {
     return false;
 }
 
+int Changes;
+void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+    Changes += window == FindWindowA("weighminder", nullptr) && object == OBJID_CLIENT && !child;
+}
+
+// The value changes announced within ms milliseconds, after "ready".
+int WatchChanges(DWORD ms) {
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE,
+                                         nullptr, CountChange, Pid, 0, WINEVENT_OUTOFCONTEXT);
+    printf("ready\n");
+    fflush(stdout);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5)) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&m);
+    }
+    printf("%d\n", Changes);
+    return !UnhookWinEvent(hook);
+}
+
 // What a screen reader reads of the board, through the system's own route to it.
 int PrintAccessible(HWND board) {
     IAccessible* object = nullptr;
@@ -82,8 +103,11 @@ int main(int argc, char** argv) {
     HWND board = FindWindowA("weighminder", nullptr);
     if (!board)
         return 2;
+    GetWindowThreadProcessId(board, &Pid);
     if (!strcmp(command, "access"))
         return PrintAccessible(board);
+    if (!strcmp(command, "watch"))
+        return WatchChanges(n);
     if (!strcmp(command, "style"))
         printf("%08lx\n", (unsigned long)GetWindowLongW(board, GWL_EXSTYLE));
     if (!strcmp(command, "tray") || !strcmp(command, "untray")) {
@@ -103,7 +127,6 @@ int main(int argc, char** argv) {
         printf("%d %d\n", item && IsWindowEnabled(item),
                item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
-    GetWindowThreadProcessId(board, &Pid);
     static const WPARAM kDialogs[] = {ID_CMD_WEIGHT_ENTRY, ID_CMD_SETTINGS, ID_CMD_DATA_EDIT};
     for (int i = 0; i < n; i++) {
         LPARAM at = MAKELPARAM(i % 2 ? 40 : 80, 85);
