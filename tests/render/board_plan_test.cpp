@@ -138,9 +138,9 @@ std::string Speech(const BoardState& state) {
 
 // What a screen reader hears: the board's numbers, and the read-out's entry while it shows.
 TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
-    const WeightEntry log[3] = {{20261208, 527}, {20261209, 523}, {20100105, -1}};
+    const WeightEntry log[4] = {{20261208, 527}, {20261209, 523}, {20100105, -1}, {20100106, 0}};
     int32_t hoverTable[256] = {};
-    hoverTable[40] = 2, hoverTable[41] = 3;
+    hoverTable[40] = 2, hoverTable[41] = 4, hoverTable[42] = 3;
     const std::pair<BoardState, const char*> kCases[] = {
         {{52.3, log, 2, 157, {2026, 12, 9, 3}, 0, 0, 0, 7, 0, hoverTable},
          "体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)"},
@@ -148,10 +148,12 @@ TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
          "グラフ 2026年12月8日 52.7 kg、体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)"},
         {{-0.1, log, 3, 0, {2010, 1, 5, 9}, 0, 1, 40, 7, 0, hoverTable},
          "グラフ 2010年1月5日 −0.1 kg、体重 −0.1 kg、前回から −52.4 kg、1月5日(土)"},
+        {{65.3, log, 4, 0, {2010, 1, 6, 2}, 0, 1, 42, 7, 0, hoverTable},
+         "グラフ 2010年1月6日 0.0 kg、体重 65.3 kg、前回から +65.4 kg、1月6日(火)"},
         // After a reset the read-out has no entry; a weight past the digits reads as none.
         {{0.0, log, 0, 0, {2010, 9, 30, 0}, 0, 1, 40, 7, 0, hoverTable},
          "体重 0.0 kg、前回から +0.0 kg、9月30日(日)"},
-        {{1e300, log, 3, 170, {2010, 5, 8, 5}, 0, 1, 41, 7, 0, hoverTable},
+        {{1e300, log, 4, 170, {2010, 5, 8, 5}, 0, 1, 41, 7, 0, hoverTable},
          "体重 -- kg、前回から -- kg、BMI --、5月8日(金)"},
     };
     for (const auto& c : kCases)
