@@ -123,9 +123,6 @@ static WNDPROC CalendarProcedure;
 // focus but not the arrows.
 static LRESULT CALLBACK CalendarKeys(HWND calendar, UINT message, WPARAM wParam, LPARAM lParam) {
     CalendarDate next;
-    if (message == WM_GETDLGCODE)
-        return CallWindowProcW(CalendarProcedure, calendar, message, wParam, lParam) |
-               DLGC_WANTARROWS;
     if (message == WM_KEYDOWN &&
         StepPeriodDate(PendingPeriodDate, static_cast<unsigned>(wParam), &next)) {
         if (SelectPeriodDate(next)) {
