@@ -160,7 +160,8 @@ int StepReadout(uint32_t key) {
 
 TrayEffect TrayIconClicked(uint32_t mouseMessage) {
     TrayEffect effect = {0, 0};
-    if (mouseMessage == kMsgLeftButtonDown) {
+    if (mouseMessage == kMsgLeftButtonDown || mouseMessage == kMsgTraySelect ||
+        mouseMessage == kMsgTrayKeySelect) {
         effect.bringToFront = 1;
     } else if (mouseMessage == kMsgRightButtonDown && ModalOpen == 0) {
         effect.showMenu = 1;

@@ -11,6 +11,8 @@ enum {
     kKeyRight = 0x27,
     kMsgLeftButtonDown = 0x0201,
     kMsgRightButtonDown = 0x0204,
+    kMsgTraySelect = 0x0400,    // NIN_SELECT: the icon chosen, with the mouse or the keyboard
+    kMsgTrayKeySelect = 0x0401, // NIN_KEYSELECT: chosen with Enter or the space bar
 };
 
 // Gives the interaction state its start-up values (FaceIndex aside).
@@ -66,5 +68,5 @@ struct TrayEffect {
     int bringToFront; // bring the board to the front and repaint it
     int showMenu;     // open the popup menu
 };
-// A mouse message over the notification icon.
+// A mouse message over the notification icon, or its selection.
 TrayEffect TrayIconClicked(uint32_t mouseMessage);

@@ -122,6 +122,7 @@ int ShutdownBoard(HWND window) {
     KillTimer(window, kClockTimerId);
     FreeDrawingObjects();
     RemoveTrayIcon(window, kTrayIconId);
+    CloseBoardAccessible();
     PostQuitMessage(0);
     return 0;
 }

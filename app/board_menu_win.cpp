@@ -65,20 +65,32 @@ void RunBoardCommand(HWND window, int command) {
     }
 }
 
-int ShowBoardMenu(HWND window) {
+static int ShowBoardMenuAt(HWND window, POINT at, UINT alignment) {
     HMENU menu = LoadMenuW(Board.Instance, MAKEINTRESOURCEW(IDM_BOARD_MENU));
     HMENU popup = GetSubMenu(menu, 0);
     CheckMenuItem(popup, ID_CMD_TREND, MF_BYCOMMAND | (Options.trend == 1 ? MF_CHECKED : 0));
-    POINT pointer = {0, 0};
-    GetCursorPos(&pointer);
     SetForegroundWindow(window);
-    if (!TrackPopupMenu(popup, TPM_BOTTOMALIGN, pointer.x, pointer.y, 0, window, NULL)) {
+    if (!TrackPopupMenu(popup, alignment, at.x, at.y, 0, window, NULL)) {
         char text[kMenuErrorTextSize];
         FormatMenuError(text, sizeof text, static_cast<int>(GetLastError()));
         Platform.messageBox(window, text, kMenuErrorCaption, kMbOk);
     }
     DestroyMenu(menu);
     return 0;
+}
+
+// Above the pointer, its left edge at it.
+int ShowBoardMenu(HWND window) {
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    return ShowBoardMenuAt(window, pointer, TPM_BOTTOMALIGN);
+}
+
+// Down from the board's top-left corner, over the board.
+int ShowBoardMenuAtCorner(HWND window) {
+    POINT corner = {0, 0};
+    ClientToScreen(window, &corner);
+    return ShowBoardMenuAt(window, corner, TPM_TOPALIGN | TPM_LEFTALIGN);
 }
 
 INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -1,6 +1,7 @@
 // BoardWindowProc: the board window's messages, one small handler each.
 #include "app/board_input.h"
 #include "app/board_place.h"
+#include "app/board_keys.h"
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
@@ -23,6 +24,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
 static LRESULT OnPaint(HWND window) {
     LRESULT result = PaintBoard(window);
     RefreshTrayTip(window);
+    AnnounceBoardValue(window);
     return result;
 }
 
@@ -80,8 +82,22 @@ static void OnRightButtonDown(HWND window) {
 
 static void OnKeyDown(HWND window, WPARAM key) {
     ReleaseBoardPlace(&BoardPlace);
-    if (StepReadout(static_cast<uint32_t>(key))) {
+    switch (PressBoardKey(static_cast<uint32_t>(key))) {
+    case kKeyRepaint:
         RepaintBoard(window, FALSE);
+        break;
+    case kKeyWeightEntry:
+        OpenWeightEntry(window);
+        break;
+    case kKeyIgnored:
+        break;
+    }
+}
+
+// Shift+F10 or the menu key; a right click has opened the menu already.
+static void OnContextMenu(HWND window, LPARAM point) {
+    if (KeyboardMenuWanted(static_cast<uint32_t>(point))) {
+        ShowBoardMenuAtCorner(window);
     }
 }
 
@@ -136,6 +152,11 @@ LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_RBUTTONDOWN:
         OnRightButtonDown(window);
         break;
+    case WM_CONTEXTMENU:
+        OnContextMenu(window, lParam);
+        break;
+    case WM_GETOBJECT:
+        return AnswerGetObject(window, wParam, lParam);
     case WM_CAPTURECHANGED:
         LoseMouseCapture();
         break;

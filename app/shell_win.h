@@ -49,8 +49,16 @@ BOOL RemoveTrayIcon(HWND window, UINT id);
 // target or the trend switch may have changed.
 void RefreshTrayTip(HWND window);
 
-// Popup menu and its commands.
+// The board as an accessible object (WM_GETOBJECT), the notice that its
+// value changed, after each paint, and its end at shutdown.
+LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId);
+void AnnounceBoardValue(HWND window);
+void CloseBoardAccessible();
+
+// Popup menu and its commands: at the pointer, or for the keyboard at the
+// board's top-left corner.
 int ShowBoardMenu(HWND window);
+int ShowBoardMenuAtCorner(HWND window);
 void RunBoardCommand(HWND window, int command);
 void OpenWeightEntry(HWND window);
 // The CSV import's open-file dialog (ChooseImportFileFn).

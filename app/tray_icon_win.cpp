@@ -28,7 +28,14 @@ BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip) {
     TrayIconData.uCallbackMessage = WM_USER;
     TrayIconData.hIcon = icon;
     SetRecordTip(tip);
-    return Shell_NotifyIconW(NIM_ADD, &TrayIconData);
+    BOOL added = Shell_NotifyIconW(NIM_ADD, &TrayIconData);
+    // The third version keeps the mouse messages as they are and adds the
+    // icon's selection with Enter or a click (NIN_KEYSELECT, NIN_SELECT).
+    NOTIFYICONDATAW version = TrayIconData;
+    version.uVersion = NOTIFYICON_VERSION;
+    if (added)
+        Shell_NotifyIconW(NIM_SETVERSION, &version);
+    return added;
 }
 
 BOOL RemoveTrayIcon(HWND, UINT) {

@@ -92,10 +92,12 @@ static void AddPeriodCalendar(HWND dialog) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     // Clipped by its siblings: with a font a pixel taller than usual the
     // label above reaches into the calendar's top edge and stays readable.
-    PeriodCalendar =
-        CreateWindowExW(0, MONTHCAL_CLASSW, L"Month Calendar",
-                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | MCS_WEEKNUMBERS, 0, 0, 0, 0,
-                        dialog, reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
+    // The last tab stop, as it is the lowest control; its text, never drawn,
+    // is the name screen readers read.
+    PeriodCalendar = CreateWindowExW(
+        0, MONTHCAL_CLASSW, L"最後の生理日",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | MCS_WEEKNUMBERS, 0, 0, 0, 0, dialog,
+        reinterpret_cast<HMENU>(IDC_PERIOD_CALENDAR), instance, nullptr);
     // The calendar writes in the dialog's own font, like the other controls.
     SendMessageW(PeriodCalendar, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     RECT least = {0, 0, 0, 0};
@@ -106,12 +108,30 @@ static void AddPeriodCalendar(HWND dialog) {
     MoveWindow(PeriodCalendar, layout.x, layout.y, layout.width, layout.height, TRUE);
 }
 
-static void SelectPeriodDate() {
+static BOOL SelectPeriodDate(const CalendarDate& date) {
     SYSTEMTIME day = {};
-    day.wYear = static_cast<WORD>(PeriodStartDate.year);
-    day.wMonth = static_cast<WORD>(PeriodStartDate.month);
-    day.wDay = static_cast<WORD>(PeriodStartDate.day);
-    SendMessageW(PeriodCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+    day.wYear = static_cast<WORD>(date.year);
+    day.wMonth = static_cast<WORD>(date.month);
+    day.wDay = static_cast<WORD>(date.day);
+    return SendMessageW(PeriodCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day)) != 0;
+}
+
+// The calendar's own window procedure, under the keys below.
+static WNDPROC CalendarProcedure;
+
+// The calendar's keys, for every system alike: Wine's calendar takes the
+// focus but not the arrows.
+static LRESULT CALLBACK CalendarKeys(HWND calendar, UINT message, WPARAM wParam, LPARAM lParam) {
+    CalendarDate next;
+    if (message == WM_KEYDOWN &&
+        StepPeriodDate(PendingPeriodDate, static_cast<unsigned>(wParam), &next)) {
+        if (SelectPeriodDate(next)) {
+            PendingPeriodDate = next;
+            ShowPendingDate(GetParent(calendar));
+        }
+        return 0;
+    }
+    return CallWindowProcW(CalendarProcedure, calendar, message, wParam, lParam);
 }
 
 static INT_PTR OpenSettings(HWND dialog) {
@@ -119,8 +139,10 @@ static INT_PTR OpenSettings(HWND dialog) {
     ApplyEnablingRules(dialog);
     PendingPeriodDate = PeriodStartDate;
     AddPeriodCalendar(dialog);
+    CalendarProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(PeriodCalendar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CalendarKeys)));
     ShowPendingDate(dialog);
-    SelectPeriodDate();
+    SelectPeriodDate(PeriodStartDate);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "dialogs/number_text.h"
+#include "store/calendar.h"
 
 enum { kMostMonths = 12 };
 
@@ -66,4 +67,50 @@ CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHe
 
 void FormatPeriodDate(const CalendarDate& date, char* out, size_t size) {
     snprintf(out, size, "%4d/%02d/%02d", date.year, date.month, date.day);
+}
+
+static CalendarDate AddMonths(CalendarDate d, int months) {
+    int index = d.year * 12 + d.month - 1 + months;
+    d.year = index / 12;
+    d.month = index % 12 + 1;
+    int last = DaysInMonth(d.year, d.month);
+    d.day = d.day > last ? last : d.day;
+    return d;
+}
+
+static CalendarDate AddDays(CalendarDate d, int days) {
+    for (; days > 0; days--) {
+        if (++d.day > DaysInMonth(d.year, d.month))
+            d = AddMonths(CalendarDate{d.year, d.month, 1}, 1);
+    }
+    for (; days < 0; days++) {
+        if (--d.day < 1) {
+            d = AddMonths(CalendarDate{d.year, d.month, 1}, -1);
+            d.day = DaysInMonth(d.year, d.month);
+        }
+    }
+    return d;
+}
+
+int StepPeriodDate(const CalendarDate& date, unsigned key, CalendarDate* next) {
+    // Years the month calendar can show; further out it refuses the date.
+    if (date.year < 1601 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > DaysInMonth(date.year, date.month))
+        return 0;
+    switch (key) {
+    case kCalendarKeyLeft:
+    case kCalendarKeyRight:
+        *next = AddDays(date, key == kCalendarKeyLeft ? -1 : 1);
+        return 1;
+    case kCalendarKeyUp:
+    case kCalendarKeyDown:
+        *next = AddDays(date, key == kCalendarKeyUp ? -7 : 7);
+        return 1;
+    case kCalendarKeyPageUp:
+    case kCalendarKeyPageDown:
+        *next = AddMonths(date, key == kCalendarKeyPageUp ? -1 : 1);
+        return 1;
+    default:
+        return 0;
+    }
 }

@@ -41,5 +41,19 @@ struct CalendarLayout {
 };
 CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight, int dpi = 96);
 
+// The month calendar's keys, which it does not handle itself everywhere:
+// Left and Right move the date by a day, Up and Down by a week, Page Up and
+// Page Down by a month (the day kept, or the month's last). 1 with the date
+// the key leads to; 0 for another key or a date that is not a real one.
+enum {
+    kCalendarKeyPageUp = 0x21,
+    kCalendarKeyPageDown = 0x22,
+    kCalendarKeyLeft = 0x25,
+    kCalendarKeyUp = 0x26,
+    kCalendarKeyRight = 0x27,
+    kCalendarKeyDown = 0x28,
+};
+int StepPeriodDate(const CalendarDate& date, unsigned key, CalendarDate* next);
+
 // "%4d/%02d/%02d"
 void FormatPeriodDate(const CalendarDate& date, char* out, size_t size);

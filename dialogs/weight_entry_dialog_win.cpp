@@ -74,10 +74,12 @@ static void FreeEnlargedArrows() {
 
 // The step buttons are placed in pixels, those of 96 DPI: at another DPI
 // they grow with it, as the dialog's font and controls do.
+// Their text is never drawn beside the picture; screen readers read it.
 static void AddStepButton(HWND dialog, int id, int y, int picture, HBITMAP* enlarged) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     UINT dpi = WindowDpi(dialog);
-    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, ScaleToDpi(51, dpi),
+    const wchar_t* name = id == IDC_STEP_UP ? L"0.1 kg 増やす" : L"0.1 kg 減らす";
+    CreateWindowExW(0, L"BUTTON", name, WS_CHILD | WS_VISIBLE | BS_BITMAP, ScaleToDpi(51, dpi),
                     ScaleToDpi(y, dpi), ScaleToDpi(19, dpi), ScaleToDpi(19, dpi), dialog,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     *enlarged = EnlargedPicture(dialog, Picture(picture),

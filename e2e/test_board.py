@@ -1,11 +1,14 @@
 """The board: start and the ways out, the chart at each span, the read-out with the arrow keys,
-the trend (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
+the trend, the keys and what a screen reader hears (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
 hand: y from the weights in view, x from the span."""
 
 import os
+import subprocess
+import time
 
 import harness
-from harness import EXIT_ZONE, ORANGE, PINK, YELLOW, log_text, settings_text, wait_until
+from harness import EXIT_ZONE, ORANGE, PINK, WHITE, YELLOW, log_text, settings_text, wait_until
+from test_guards import PROBE
 
 # Three entries, then the seven of the worked example: its points at span 7.
 LOG = [(20100501 + i, w) for i, w in enumerate([560, 540, 530, 523, 521, 524, 518, 515, 517, 512])]
@@ -102,6 +105,39 @@ class Board(harness.BoardCase):
         self.menu(7)
         wait_until(lambda: not self.shot().find(CYAN, 0, 0, 125, 85), what="no trend")
         self.assertEqual(self.read("weighminder.ini"), ini)
+
+    def test_keys_do_what_the_mouse_does_and_a_screen_reader_hears_the_board(self):
+        self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), log_text(LOG))
+        t = time.localtime()
+        today = "、%d月%d日(%s)" % (t.tm_mon, t.tm_mday, "月火水木金土日"[t.tm_wday])
+        def probe(*args):
+            return subprocess.Popen([harness.wine_loader(PROBE), PROBE] + list(args), env=self.env,
+                                    stdout=subprocess.PIPE, text=True)
+        def hears(text):  # the board's accessible object: role graphic, its name and value
+            want = "40|weighminder|%s\n" % text
+            wait_until(lambda: probe("access").communicate(timeout=60)[0] == want, 20, want)
+        hears("体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today)
+        watch = probe("watch", "3000")
+        self.assertEqual(watch.stdout.readline(), "ready\n")
+        # Keys, and the read-out they lead to: the first or the last entry in view at span 7 or 30.
+        read_out = "グラフ 2010年5月%s kg、体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today
+        for keys, entry in [(["End"], "10日 51.2"), (["Home"], "4日 52.3"), (["Escape"], None),
+                            (["minus", "Home"], "1日 56.0"), (["KP_Add", "Home"], "4日 52.3"),
+                            (["KP_Subtract", "Home"], "1日 56.0"), (["plus", "Home"], "4日 52.3")]:
+            self.key(*keys)
+            hears(read_out % entry if entry else read_out[read_out.index("体重"):])
+        self.assertGreaterEqual(int(watch.communicate(timeout=60)[0]), 3)  # announced as it changed
+        self.key("Return")  # weight entry, then the value after the weighing
+        self.dialog("体重入力")
+        self.type("49.9")
+        self.closed("体重入力", "Return")
+        hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
+        self.xdo("windowfocus", "--sync", self.wid)  # from Wine's tray, which openbox gave it to
+        self.key("shift+F10")  # the menu, down from the board's corner: its first row opens weight entry
+        self.wait_shot(lambda s: s.at(2, 2) == WHITE, "the menu at the corner")
+        self.key("Down", "Return")
+        self.dialog("体重入力", "Escape")
+        self.closed("体重入力")
 
     def read_out(self, shot):  # the read-out's letters: white, or near white where smoothed
         return frozenset((x, y) for y in range(6, 23) for x in range(20, 130) if min(shot.at(x, y)) >= 170)

@@ -63,6 +63,12 @@ class Dialogs(harness.BoardCase):
             y = chart_y([w for _, w in THREE] + more, target, target)
             wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
 
+    def test_settings_calendar_is_worked_from_the_keyboard(self):
+        self.menu(2)  # from OK back to the last tab stop, the calendar: a day, a week, a month on
+        self.dialog("設定", "shift+Tab", "Right", "Down", "Next")
+        self.closed("設定", "Return")
+        self.assertEqual(self.read("weighminder.ini"), settings(startdate=20100616))
+
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
             self.menu(5)

@@ -30,16 +30,17 @@ class Guards(BoardCase):
 
     def test_no_dll_is_taken_from_the_programs_folder(self):
         # Beside the program, as in Downloads, under the names of the DLLs
-        # loaded after start-up: comctl32 by the program for the calendar,
-        # uxtheme and msimg32 by the system for its dialogs. With native
-        # first, Wine searches the way Windows does.
-        dlls = ("comctl32", "uxtheme", "msimg32")
+        # loaded after start-up: comctl32 by the program for the calendar and
+        # oleacc for a screen reader, uxtheme and msimg32 by the system for its
+        # dialogs. With native first, Wine searches the way Windows does.
+        dlls = ("comctl32", "oleacc", "uxtheme", "msimg32")
         for name in dlls:
             shutil.copy(MARKER, self.path(name + ".dll"))
         shutil.copy(harness.EXE, self.path("weighminder.exe"))
         self.addCleanup(setattr, harness, "EXE", harness.EXE)
         harness.EXE = self.path("weighminder.exe")
         self.start(INI, LOG, env=dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;" + ";".join(n + "=n,b" for n in dlls)))
+        self.assertTrue(self.probe("access").startswith("40|weighminder|"))
         self.menu(2)  # 設定: the calendar loads the common controls
         self.dialog("設定", "Escape")
         self.closed("設定")

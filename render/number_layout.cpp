@@ -10,16 +10,6 @@ int32_t Size(double k, double s) {
     return (int32_t)(k * s);
 }
 
-// Tenths of the value, cut toward zero. A value whose tenths do not fit 32
-// bits (or no number at all) gives the most negative count, whose digits
-// fall outside 0..9 and so draw nothing.
-int32_t Tenths(double value) {
-    double t = value * 10.0;
-    if (!(t > -2147483649.0 && t < 2147483648.0))
-        return INT32_MIN;
-    return (int32_t)t;
-}
-
 void Add(NumberLayout* out, int32_t kind, int32_t digit, bool positive, int32_t x, int32_t y,
          int32_t w, int32_t h) {
     GlyphCell c = {kind, digit, positive, x, y, w, h};
@@ -27,6 +17,13 @@ void Add(NumberLayout* out, int32_t kind, int32_t digit, bool positive, int32_t 
 }
 
 } // namespace
+
+int32_t ChalkTenths(double value) {
+    double t = value * 10.0;
+    if (!(t > -2147483649.0 && t < 2147483648.0))
+        return INT32_MIN;
+    return (int32_t)t;
+}
 
 void LayoutChalkNumber(double value, int32_t x, int32_t y, double s, int32_t mode,
                        NumberLayout* out) {
@@ -36,7 +33,7 @@ void LayoutChalkNumber(double value, int32_t x, int32_t y, double s, int32_t mod
         value = -value;
         positive = false;
     }
-    int32_t n = Tenths(value);
+    int32_t n = ChalkTenths(value);
     int32_t hundreds = n / 1000;
     if (hundreds > 9)
         hundreds = 0;

@@ -39,6 +39,11 @@ struct NumberLayout {
     GlyphCell cells[kMaxNumberCells];
 };
 
+// Tenths of the value, cut toward zero. A value whose tenths do not fit 32
+// bits (or no number at all) gives the most negative count, whose digits
+// fall outside 0..9 and so draw nothing.
+int32_t ChalkTenths(double value);
+
 // Lays out value (kilograms or any figure) with its top-left hundreds cell
 // at (x, y), every size and offset multiplied by scale. Tenths are cut,
 // never rounded.

@@ -6,6 +6,7 @@
 #include "render/board_objects.h"
 #include "render/board_plan.h"
 #include "render/board_scale.h"
+#include "render/board_speech.h"
 #include "render/chalk_win.h"
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
@@ -162,8 +163,9 @@ void CopyBoardToWindow(HDC dc, const RECT& r) {
 int PaintBoard(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
+    BoardState state = CurrentBoardState();
     BoardPlan plan;
-    PlanBoardPaint(CurrentBoardState(), PaintedHoverX, &plan);
+    PlanBoardPaint(state, PaintedHoverX, &plan);
     if (MayTakeForeground(window))
         SetForegroundWindow(window);
     PrepareCanvas(plan);
@@ -179,6 +181,7 @@ int PaintBoard(HWND window) {
         DrawNumber(plan.bmi);
     CopyPicture(plan.face);
     DrawReadout(plan);
+    FormatBoardSpeech(plan, state, BoardSpeech, sizeof BoardSpeech);
     CopyBoardToWindow(dc, ps.rcPaint);
     EndPaint(window, &ps);
     return 0;

@@ -14,7 +14,7 @@ static int IsLeapYear(int y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-static int DaysInMonth(int y, int m) {
+int DaysInMonth(int y, int m) {
     static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
 }

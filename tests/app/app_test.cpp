@@ -6,6 +6,7 @@
 #include "../store/store_fixture.h"
 #include "app/board_commands.h"
 #include "app/board_input.h"
+#include "app/board_keys.h"
 #include "app/import_command.h"
 #include "app/interaction.h"
 #include "render/hover_tables.h"
@@ -46,7 +47,8 @@ TEST(BoardInput, MovesSwitchTheCursorArmTheReadoutAndStartADrag) {
 
 // Plus narrows and minus widens the span along 7, 30, 90, 360, back at the newest
 // entries; EXIT counts after a press and at most one move. The tray icon's left button
-// brings the board up, its right one opens the menu unless a dialog is open.
+// brings the board up, as does its selection with a click or the keyboard; its right
+// button opens the menu unless a dialog is open.
 TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
     const ClickAction span = kClickSpan, entry = kClickWeightEntry, exit = kClickExit;
     const std::tuple<int, int, int, int, int, ClickAction, int, int, int, int> cases[] = {
@@ -69,8 +71,10 @@ TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
         ModalOpen = modal;
         TrayEffect l = TrayIconClicked(kMsgLeftButtonDown);
         TrayEffect r = TrayIconClicked(kMsgRightButtonDown);
-        EXPECT_EQ(make_tuple(l.bringToFront, l.showMenu, r.bringToFront, r.showMenu),
-                  make_tuple(1, 0, 0, 1 - modal));
+        TrayEffect s = TrayIconClicked(kMsgTraySelect), k = TrayIconClicked(kMsgTrayKeySelect);
+        EXPECT_EQ(make_tuple(l.bringToFront, l.showMenu, r.bringToFront, r.showMenu,
+                             s.bringToFront + k.bringToFront, s.showMenu + k.showMenu),
+                  make_tuple(1, 0, 0, 1 - modal, 2, 0));
     }
 }
 
@@ -93,6 +97,42 @@ TEST(BoardInput, ArrowKeysStepTheReadoutFromEntryToEntryAndScrollAtTheEdges) {
         int edgeIndex = HoverIndexTable[key == kKeyLeft ? 0 : 255];
         EXPECT_EQ(make_tuple(HoverX, HoverActive, ScrollBack, edgeIndex),
                   make_tuple(hoverX, handled, after, edge));
+    }
+}
+
+// From span 30, scrolled back 2, read-out armed on column 77: what each key leaves.
+TEST(BoardInput, KeysOpenWeightEntryChangeTheSpanAndMoveOrHideTheReadout) {
+    const BoardKeyAction repaint = kKeyRepaint, none = kKeyIgnored;
+    const std::tuple<unsigned, int, int, int, BoardKeyAction, int, int, int, int, int> cases[] = {
+        // key, dialog open, entries, painted; action, span, scroll, HoverX, armed, dialog after
+        {kKeyReturn, 0, 10, 40, kKeyWeightEntry, 30, 2, 77, 1, 1},
+        {kKeyReturn, 1, 10, 40, none, 30, 2, 77, 1, 1},
+        {kKeyOemPlus, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
+        {kKeyAdd, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
+        {kKeyOemMinus, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
+        {kKeySubtract, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
+        {kKeyHome, 0, 10, 40, repaint, 30, 2, 0, 1, 0},   // the scrolled view stays in view
+        {kKeyEnd, 0, 10, 254, repaint, 30, 0, 255, 1, 0}, // none on show: the newest entries
+        {kKeyHome, 0, 0, 40, none, 30, 2, 77, 1, 0},      // an empty log reads nothing out
+        {kKeyEscape, 0, 10, 40, repaint, 30, 0, 77, 0, 0},
+        {kKeyRight, 0, 10, 254, repaint, 30, 1, 255, 1, 0},
+        {'A', 0, 10, 40, none, 30, 2, 77, 1, 0},
+    };
+    for (const auto& [key, modal, count, painted, action, span, scroll, hoverX, armed, after] :
+         cases) {
+        ResetInteractionState();
+        ChartSpan = 30, ScrollBack = 2, HoverX = 77, HoverActive = 1, DragCountdown = 3;
+        Settings.weightdatalen = count, PaintedHoverX = painted, ModalOpen = modal;
+        BoardKeyAction done = PressBoardKey(key);
+        EXPECT_EQ(make_tuple(done, ChartSpan, ScrollBack, HoverX, HoverActive, ModalOpen),
+                  make_tuple(action, span, scroll, hoverX, armed, after))
+            << key;
+    }
+    // The keyboard's menu (the point -1, -1) opens unless a dialog is; a click's is open already.
+    for (int modal : {0, 1}) {
+        ModalOpen = modal;
+        EXPECT_EQ(make_tuple(KeyboardMenuWanted(0xFFFFFFFFu), KeyboardMenuWanted(100 | 50 << 16)),
+                  make_tuple(1 - modal, 0));
     }
 }
 

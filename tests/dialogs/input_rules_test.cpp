@@ -101,6 +101,27 @@ TEST(SettingsDialog, EnablesTheBoxesAndLaysOutTheCalendar) {
     }
 }
 
+// The calendar's keys: a day, a week, a month (the day held to the month's last), across
+// month and year ends and leap days; other keys and dates that are not real ones do nothing.
+TEST(SettingsDialog, CalendarKeysStepThePeriodDate) {
+    const int L = kCalendarKeyLeft, R = kCalendarKeyRight, U = kCalendarKeyUp, D = kCalendarKeyDown,
+              PU = kCalendarKeyPageUp, PD = kCalendarKeyPageDown;
+    const int cases[][3] = {
+        {20100508, R, 20100509},  {20100508, L, 20100507},  {20100531, R, 20100601},
+        {20100301, L, 20100228},  {20120301, L, 20120229},  {20101228, D, 20110104},
+        {20100103, U, 20091227},  {20100131, PD, 20100228}, {20120131, PD, 20120229},
+        {20100115, PU, 20091215}, {20000229, PU, 20000129}, {20100508, 'A', 0},
+        {20100230, R, 0},         {16001231, R, 0},         {20101300, R, 0},
+        {20100500, R, 0},         {20100008, R, 0},         {100000101, L, 0},
+    };
+    for (const auto& c : cases) {
+        CalendarDate from = {c[0] / 10000, c[0] / 100 % 100, c[0] % 100}, to = {0, 0, 0};
+        int stepped = StepPeriodDate(from, c[1], &to);
+        EXPECT_EQ(stepped ? to.year * 10000 + to.month * 100 + to.day : 0, c[2])
+            << c[0] << " " << c[1];
+    }
+}
+
 // Records 2010/05/01..03 at 50.0..50.2 kg: the one on screen takes the weight, kept when
 // the date then fails, and the date; steps go while there is a record; OK copies back.
 TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {

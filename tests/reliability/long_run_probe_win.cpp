@@ -4,8 +4,10 @@
 // (broadcasts "TaskbarCreated"), item ID [click|kana] ("enabled ticked" of an open dialog's
 // control, after a click or after "55.5" and 42 kana are typed into it), start EXE FOLDER (EXE
 // run in FOLDER spelt in short names, upper case and with "\." after it; prints that spelling
-// and the exit code), front (the left edge of the foreground window).
+// and the exit code), front (the left edge of the foreground window), access (the board's
+// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile).
 #include <windows.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -43,6 +45,47 @@ bool Survey(int want) {
             return true;
     }
     return false;
+}
+
+int Changes;
+void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+    Changes += window == FindWindowA("weighminder", nullptr) && object == OBJID_CLIENT && !child;
+}
+
+// The value changes announced within ms milliseconds, after "ready".
+int WatchChanges(DWORD ms) {
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE,
+                                         nullptr, CountChange, Pid, 0, WINEVENT_OUTOFCONTEXT);
+    printf("ready\n");
+    fflush(stdout);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5)) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&m);
+    }
+    printf("%d\n", Changes);
+    return !UnhookWinEvent(hook);
+}
+
+// What a screen reader reads of the board, through the system's own route to it.
+int PrintAccessible(HWND board) {
+    IAccessible* object = nullptr;
+    VARIANT self = {}, role = {};
+    self.vt = VT_I4;
+    BSTR name = nullptr, value = nullptr;
+    CoInitialize(nullptr);
+    if (FAILED(AccessibleObjectFromWindow(board, (DWORD)OBJID_CLIENT, IID_IAccessible,
+                                          (void**)&object)) ||
+        object->get_accRole(self, &role) != S_OK || object->get_accName(self, &name) != S_OK ||
+        object->get_accValue(self, &value) != S_OK)
+        return 1;
+    wchar_t wide[512];
+    int n = swprintf(wide, 512, L"%ld|%ls|%ls\n", role.lVal, name, value);
+    char text[1536];
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, n, text, sizeof text, nullptr, nullptr);
+    fwrite(text, 1, bytes, stdout);
+    return 0;
 }
 
 } // namespace
@@ -85,6 +128,11 @@ int main(int argc, char** argv) {
     HWND board = FindWindowA("weighminder", nullptr);
     if (!board)
         return 2;
+    GetWindowThreadProcessId(board, &Pid);
+    if (!strcmp(command, "access"))
+        return PrintAccessible(board);
+    if (!strcmp(command, "watch"))
+        return WatchChanges(n);
     if (!strcmp(command, "style"))
         printf("%08lx\n", (unsigned long)GetWindowLongW(board, GWL_EXSTYLE));
     if (!strcmp(command, "tray") || !strcmp(command, "untray")) {
@@ -104,7 +152,6 @@ int main(int argc, char** argv) {
         printf("%d %d\n", item && IsWindowEnabled(item),
                item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
-    GetWindowThreadProcessId(board, &Pid);
     static const WPARAM kDialogs[] = {ID_CMD_WEIGHT_ENTRY, ID_CMD_SETTINGS, ID_CMD_DATA_EDIT};
     for (int i = 0; i < n; i++) {
         LPARAM at = MAKELPARAM(i % 2 ? 40 : 80, 85);

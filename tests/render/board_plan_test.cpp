@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "render/board_plan.h"
+#include "render/board_speech.h"
 #include "render/dib_layout.h"
 #include "render/number_layout.h"
 #include "render/sprite_sheet.h"
@@ -124,6 +125,52 @@ TEST(BoardPaint, PlacesNumbersPicturesAndTheChart) {
                       " painted " + std::to_string(p.paintedHoverX) +
                       (p.showReadout ? " read-out " + std::to_string(p.readoutColumn) : ""),
                   c.second);
+    }
+}
+
+std::string Speech(const BoardState& state) {
+    BoardPlan p;
+    PlanBoardPaint(state, 77, &p);
+    char text[kBoardSpeechSize];
+    FormatBoardSpeech(p, state, text, sizeof text);
+    return text;
+}
+
+// What a screen reader hears: the board's numbers, and the read-out's entry while it shows.
+TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
+    const WeightEntry log[4] = {{20261208, 527}, {20261209, 523}, {20100105, -1}, {20100106, 0}};
+    int32_t hoverTable[256] = {};
+    hoverTable[40] = 2, hoverTable[41] = 4, hoverTable[42] = 3;
+    const std::pair<BoardState, const char*> kCases[] = {
+        {{52.3, log, 2, 157, {2026, 12, 9, 3}, 0, 0, 0, 7, 0, hoverTable},
+         "体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)"},
+        {{52.3, log, 2, 157, {2026, 12, 9, 3}, 0, 1, 0, 7, 0, hoverTable},
+         "グラフ 2026年12月8日 52.7 kg、体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)"},
+        {{-0.1, log, 3, 0, {2010, 1, 5, 9}, 0, 1, 40, 7, 0, hoverTable},
+         "グラフ 2010年1月5日 −0.1 kg、体重 −0.1 kg、前回から −52.4 kg、1月5日(土)"},
+        {{65.3, log, 4, 0, {2010, 1, 6, 2}, 0, 1, 42, 7, 0, hoverTable},
+         "グラフ 2010年1月6日 0.0 kg、体重 65.3 kg、前回から +65.4 kg、1月6日(火)"},
+        // After a reset the read-out has no entry; a weight past the digits reads as none.
+        {{0.0, log, 0, 0, {2010, 9, 30, 0}, 0, 1, 40, 7, 0, hoverTable},
+         "体重 0.0 kg、前回から +0.0 kg、9月30日(日)"},
+        {{1e300, log, 4, 170, {2010, 5, 8, 5}, 0, 1, 41, 7, 0, hoverTable},
+         "体重 -- kg、前回から -- kg、BMI --、5月8日(金)"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(Speech(c.first), c.second);
+    // Every weight from 0.0 to 999.9 kg says the figures the chalk digits show.
+    auto said = [](const ChalkNumberCall& c) {
+        std::string out;
+        for (char ch : Glyphs(Lay(c.value, 0, 0, 1.0, c.mode), false))
+            out += ch == '-' ? std::string("−") : ch == 'k' ? std::string() : std::string(1, ch);
+        return out;
+    };
+    for (int w = 0; w <= 9999; w++) {
+        BoardState s = {w / 10.0, log, 1, 160, {2010, 5, 8, 5}, 0, 0, 0, 7, 0, hoverTable};
+        BoardPlan p;
+        PlanBoardPaint(s, 77, &p);
+        ASSERT_EQ(Speech(s), "体重 " + said(p.weight) + " kg、前回から " + said(p.change) +
+                                 " kg、BMI " + said(p.bmi) + "、5月8日(金)");
     }
 }
 
