@@ -17,21 +17,31 @@ static POINT FrameOf(HWND window) {
     return frame;
 }
 
-static int32_t ScaleForMonitor(HWND window, UINT dpi, HMONITOR monitor) {
+// The DPI at which the window's frame was last measured: the frame follows
+// a DPI change only once the window is moved and sized at the new DPI.
+static UINT FrameDpi;
+
+// The frame as it will be at a DPI: as measured where the DPI stays, else
+// changed by what the system's frame changes between the two DPIs.
+static POINT FrameAt(HWND window, UINT dpi) {
+    POINT measured = FrameOf(window), then, now;
+    if (dpi == FrameDpi || !SystemFrameAtDpi(window, FrameDpi, &then) ||
+        !SystemFrameAtDpi(window, dpi, &now))
+        return measured;
+    ScalePoint frame = FrameAtDpi({measured.x, measured.y}, {then.x, then.y}, {now.x, now.y});
+    POINT at = {frame.x, frame.y};
+    return at;
+}
+
+static int32_t ScaleForMonitor(POINT frame, UINT dpi, HMONITOR monitor) {
     MONITORINFO info;
     info.cbSize = sizeof info;
     if (!GetMonitorInfoW(monitor, &info))
         SetRect(&info.rcMonitor, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                 GetSystemMetrics(SM_CYSCREEN));
-    POINT frame = FrameOf(window);
     return BoardScaleForDpi(static_cast<int32_t>(dpi),
                             info.rcMonitor.right - info.rcMonitor.left - 2 * frame.x,
                             info.rcMonitor.bottom - info.rcMonitor.top - 2 * frame.y);
-}
-
-static ScaleSize WindowSize(HWND window, int32_t scale) {
-    POINT frame = FrameOf(window);
-    return BoardWindowSize(scale, frame.x, frame.y);
 }
 
 // Only the board shows: the dialog frame is cut away. Set at start-up and
@@ -48,13 +58,14 @@ static void ShapeWindow(HWND window) {
 }
 
 void PlaceBoard(HWND window) {
-    BoardScale = ScaleForMonitor(window, WindowDpi(window),
-                                 MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
-    ScaleSize size = WindowSize(window, BoardScale);
+    FrameDpi = WindowDpi(window);
+    POINT frame = FrameOf(window);
+    BoardScale =
+        ScaleForMonitor(frame, FrameDpi, MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
+    ScaleSize size = BoardWindowSize(BoardScale, frame.x, frame.y);
     ScalePoint saved = {Settings.winX, Settings.winY};
     ScalePoint p = BoardOriginOnScreen(saved, size, GetSystemMetrics(SM_CXSCREEN),
                                        GetSystemMetrics(SM_CYSCREEN));
-    POINT frame = FrameOf(window);
     HWND order = Settings.topmost == 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(window, order, p.x - frame.x, p.y - frame.y, size.width, size.height, 0);
     ShapeWindow(window);
@@ -76,10 +87,10 @@ void RestoreBoardPlace(HWND window) {
     if (!BoardPlace.held)
         return;
     // Kept on the screen as it is now, should it have shrunk meanwhile.
-    ScalePoint p =
-        BoardOriginOnScreen(BoardPlace.at, WindowSize(window, BoardScale),
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     POINT frame = FrameOf(window);
+    ScalePoint p =
+        BoardOriginOnScreen(BoardPlace.at, BoardWindowSize(BoardScale, frame.x, frame.y),
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     SetWindowPos(window, NULL, p.x - frame.x, p.y - frame.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -87,27 +98,28 @@ void RestoreBoardPlace(HWND window) {
 // The system asks what size the window wants at another DPI before it moves
 // it there, and then suggests a place that keeps the pointer on it.
 LRESULT OnDpiScaledSize(HWND window, UINT dpi, SIZE* size) {
-    ScaleSize wanted = WindowSize(
-        window, ScaleForMonitor(window, dpi, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
+    POINT frame = FrameAt(window, dpi);
+    ScaleSize wanted = BoardWindowSize(
+        ScaleForMonitor(frame, dpi, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)), frame.x,
+        frame.y);
     size->cx = wanted.width;
     size->cy = wanted.height;
     return TRUE;
 }
 
 // The board went to a monitor of another DPI (or the user changed the
-// scale): the suggested place, and the size of the new scale.
+// scale): the suggested place, and the size of the new scale with the frame
+// of the new DPI. The shape is cut again whatever the scale: the frame it
+// leaves out may have changed with the DPI alone.
 LRESULT OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
-    int32_t scale =
-        ScaleForMonitor(window, dpi, MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
-    int32_t before = BoardScale;
-    BoardScale = scale;
+    POINT frame = FrameAt(window, dpi);
+    BoardScale = ScaleForMonitor(frame, dpi, MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
     ReleaseBoardPlace(&BoardPlace);
-    ScaleSize size = WindowSize(window, scale);
+    ScaleSize size = BoardWindowSize(BoardScale, frame.x, frame.y);
     SetWindowPos(window, NULL, suggested->left, suggested->top, size.width, size.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (scale != before) {
-        ShapeWindow(window);
-        RepaintBoard(window, FALSE);
-    }
+    FrameDpi = dpi;
+    ShapeWindow(window);
+    RepaintBoard(window, FALSE);
     return 0;
 }

@@ -49,6 +49,12 @@ ScaleSize BoardWindowSize(int32_t scale, int32_t frameX, int32_t frameY) {
     return size;
 }
 
+ScalePoint FrameAtDpi(ScalePoint measured, ScalePoint systemThen, ScalePoint systemNow) {
+    ScalePoint frame = {measured.x + systemNow.x - systemThen.x,
+                        measured.y + systemNow.y - systemThen.y};
+    return frame;
+}
+
 ScalePoint BoardOriginOnScreen(ScalePoint saved, ScaleSize window, int32_t screenWidth,
                                int32_t screenHeight) {
     // As the settings reader keeps the plain board on the screen: the left

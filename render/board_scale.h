@@ -33,6 +33,12 @@ ScaleRect BoardRectCovering(ScaleRect window, int32_t scale);
 // The window's outer size: the enlarged board inside the dialog frame.
 ScaleSize BoardWindowSize(int32_t scale, int32_t frameX, int32_t frameY);
 
+// The dialog frame at another DPI: the frame measured on the window, grown or
+// shrunk by as much as the system's own frame for the window's styles grows
+// or shrinks from the DPI it was measured at to the new one. Measured, not
+// computed, so that where the DPI stays the frame is exactly what it is.
+ScalePoint FrameAtDpi(ScalePoint measured, ScalePoint systemThen, ScalePoint systemNow);
+
 // Where the board's top-left corner goes so that the window of the given
 // outer size lies on the screen, from the position saved in the settings.
 ScalePoint BoardOriginOnScreen(ScalePoint saved, ScaleSize window, int32_t screenWidth,

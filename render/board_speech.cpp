@@ -8,7 +8,7 @@ char BoardSpeech[kBoardSpeechSize];
 
 namespace {
 
-enum { kFigureSize = 24 };
+enum { kFigureSize = 32 }; // the widest int64_t, a sign of three bytes, the point and NUL
 
 // Tenths as "52.3" or "−0.4" (the minus sign, not the hyphen); with `plus`,
 // zero and up as "+0.4", the board's sign glyph.

@@ -7,6 +7,7 @@ namespace {
 
 typedef UINT(WINAPI* DpiForWindowFn)(HWND);
 typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
+typedef BOOL(WINAPI* AdjustForDpiFn)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 enum { kEffectiveDpi = 0 }; // MDT_EFFECTIVE_DPI
 
@@ -49,4 +50,17 @@ UINT WindowDpi(HWND window) {
 
 int ScaleToDpi(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), kPlainDpi);
+}
+
+int SystemFrameAtDpi(HWND window, UINT dpi, POINT* frame) {
+    static AdjustForDpiFn adjust =
+        Entry<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+    RECT outer = {0, 0, 0, 0};
+    if (adjust == NULL ||
+        !adjust(&outer, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), dpi))
+        return 0;
+    frame->x = -outer.left;
+    frame->y = -outer.top;
+    return 1;
 }

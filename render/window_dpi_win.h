@@ -9,3 +9,7 @@ UINT WindowDpi(HWND window);
 
 // A length in pixels at 96 DPI, at the given DPI.
 int ScaleToDpi(int pixels, UINT dpi);
+
+// The frame that the system gives a window of this one's styles at a DPI:
+// its width and height. 0 where the system cannot say (before Windows 10).
+int SystemFrameAtDpi(HWND window, UINT dpi, POINT* frame);

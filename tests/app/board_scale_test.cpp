@@ -68,6 +68,23 @@ TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
     }
 }
 
+// The size the window asks for at a new DPI keeps the board whole in the
+// frame of that DPI, also where the scale stays (96 -> 120) or the measured
+// frame is not what the system reckons (the last row).
+TEST(BoardScale, WindowAtANewDpiHasTheFrameOfThatDpi) {
+    // measured frame, the system's frame then and now, scale: window width, height
+    const int32_t cases[][6] = {{3, 3, 3, 1, 256, 106}, {3, 3, 4, 1, 258, 108},
+                                {5, 5, 6, 2, 512, 212}, {6, 6, 4, 1, 258, 108},
+                                {3, 4, 7, 2, 512, 212}};
+    for (const auto& c : cases) {
+        ScalePoint frame = FrameAtDpi({c[0], c[0]}, {c[1], c[1]}, {c[2], c[2]});
+        ScaleSize size = BoardWindowSize(c[3], frame.x, frame.y);
+        EXPECT_EQ((std::vector<int32_t>{size.width, size.height}),
+                  std::vector<int32_t>(c + 4, c + 6))
+            << c[0] << " " << c[1] << " " << c[2];
+    }
+}
+
 // A window manager moves the new board in by its frame: the move is undone
 // until the user takes the board, and given up on when it keeps coming.
 TEST(BoardPlace, MovesFromOutsideAreUndoneUntilTheUserTakesTheBoard) {
