@@ -132,9 +132,11 @@ class Board(harness.BoardCase):
         self.type("49.9")
         self.closed("体重入力", "Return")
         hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
-        self.xdo("windowfocus", "--sync", self.wid)  # from Wine's tray, which openbox gave it to
-        self.key("shift+F10")  # the menu, down from the board's corner: its first row opens weight entry
-        self.wait_shot(lambda s: s.at(2, 2) == WHITE, "the menu at the corner")
+        def corner_menu():  # the focus back from Wine's tray, which openbox gave it to; a key
+            self.xdo("windowfocus", "--sync", self.wid)  # sent before Wine has it is sent again
+            self.key("shift+F10")  # the menu, down from the board's corner: row 1 is weight entry
+            return wait_until(lambda: self.shot().at(2, 2) == WHITE, 5, quiet=True)
+        wait_until(corner_menu, 30, "the menu at the corner", interval=0)
         self.key("Down", "Return")
         self.dialog("体重入力", "Escape")
         self.closed("体重入力")
