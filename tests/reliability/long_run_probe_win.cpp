@@ -5,7 +5,8 @@
 // control, after a click or after "55.5" and 42 kana are typed into it), start EXE FOLDER (EXE
 // run in FOLDER spelt in short names, upper case and with "\." after it; prints that spelling
 // and the exit code), front (the left edge of the foreground window), access (the board's
-// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile).
+// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile),
+// load DLL (0 once loaded), menu (1 while a popup menu is shown).
 #include <windows.h>
 #include <oleacc.h>
 #include <psapi.h>
@@ -123,6 +124,10 @@ int main(int argc, char** argv) {
         printf("%ld\n", frame.left);
         return 0;
     }
+    if (argc == 3 && !strcmp(command, "load"))
+        return !LoadLibraryA(argv[2]);
+    if (!strcmp(command, "menu"))
+        printf("%d\n", IsWindowVisible(FindWindowA("#32768", nullptr)));
     if (!strcmp(command, "taskbar"))
         return !PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     HWND board = FindWindowA("weighminder", nullptr);
