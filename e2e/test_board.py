@@ -2,7 +2,6 @@
 the trend, the keys and what a screen reader hears (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
 hand: y from the weights in view, x from the span."""
 
-import os
 import subprocess
 import time
 
@@ -31,7 +30,7 @@ def chart_x(span, m):
 
 
 class Board(harness.BoardCase):
-    def test_each_way_out_saves_the_settings_and_a_first_start_writes_the_defaults(self):
+    def test_each_way_out_saves_the_settings_and_the_board_stays_on_the_screen(self):  # a first start: 30-release
         # Saved places and where the board stands: as saved, and kept on the 1024 x 768 screen.
         for way_out, saved, place in ((lambda: self.click(*EXIT_ZONE), (150, 160), (150, 160)),
                                       (lambda: self.menu(9), (-40, 5000), (0, 662)),
@@ -42,15 +41,6 @@ class Board(harness.BoardCase):
             self.assertEqual(self.proc.wait(15), 0)
             self.assertEqual(self.read("weighminder.ini"),
                              settings_text(winX=place[0], winY=place[1], height=170, startdate=20100508))
-        self.fresh()
-        self.start()
-        self.assertEqual(self.read("weighminder.ini"), settings_text())
-        self.assertFalse(os.path.exists(self.path("taiju.dat")))
-        shot = self.shot()  # at the top left, green, its corners see-through to the black root
-        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((0, 0), (0, 64, 0), (0, 0, 0)))
-        self.key("alt+F4")
-        self.assertEqual(self.proc.wait(15), 0)
-        self.assertEqual(self.read("weighminder.ini"), settings_text())
 
     def test_chart_at_each_span_then_the_read_out_following_the_click_and_the_arrow_keys(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))

@@ -83,6 +83,7 @@ class Guards(BoardCase):
 
     def test_fifty_keys_typed_in_weight_entry_all_arrive_and_keep_the_focus(self):
         self.start(INI, LOG)
+        self.assertEqual(int(self.probe("style"), 16) & 8, 8)
         self.menu(1)
         self.dialog("体重入力")
         dialog = self.windows("体重入力")[0]
@@ -94,14 +95,9 @@ class Guards(BoardCase):
         self.assertTrue(self.read("taiju.dat").endswith(
             b"00006,%04d/%02d/%02d,0523\r\n" % (today() // 10000, today() // 100 % 100, today() % 100)))
 
-    def test_topmost_setting_gives_the_topmost_style(self):
-        for topmost, flag in ((0, 8), (1, 0)):
-            self.start(settings_text(winX=300, winY=200, topmost=topmost))
-            self.assertEqual(int(self.probe("style"), 16) & 8, flag)  # WS_EX_TOPMOST
-            self.stop()
-
-    def test_greyed_boxes_of_the_settings_dialog(self):
-        self.start(settings_text(winX=300, winY=200, ninpu=1, risou=0))
+    def test_greyed_boxes_of_the_settings_dialog_and_the_topmost_style(self):
+        self.start(settings_text(winX=300, winY=200, ninpu=1, risou=0, topmost=1))
+        self.assertEqual(int(self.probe("style"), 16) & 8, 0)  # WS_EX_TOPMOST, on while topmost=0
         self.menu(2)
         self.dialog("設定")
         pregnancy, ideal, original = 1017, 1023, 1024
