@@ -2,12 +2,10 @@
 the trend, the keys and what a screen reader hears (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
 hand: y from the weights in view, x from the span."""
 
-import subprocess
 import time
 
 import harness
 from harness import EXIT_ZONE, ORANGE, PINK, WHITE, YELLOW, log_text, settings_text, wait_until
-from test_guards import PROBE
 
 # Three entries, then the seven of the worked example: its points at span 7.
 LOG = [(20100501 + i, w) for i, w in enumerate([560, 540, 530, 523, 521, 524, 518, 515, 517, 512])]
@@ -69,8 +67,7 @@ class Board(harness.BoardCase):
                  [("Left", 3, e) for e in (8, 7, 6, 5, 4, 3)] + [("Left", f, f) for f in (2, 1, 0, 0)] +
                  [("Right", 0, e) for e in (1, 2, 3, 4, 5, 6)] + [("Right", 1, 7)])
         texts = {}  # the read-out of each entry, drawn alone as the board draws it
-        drawn = lambda text: frozenset(tuple(map(int, p.split(","))) for p in subprocess.check_output(
-            [harness.wine_loader(PROBE), PROBE, "text", text], env=self.env, text=True).split())
+        drawn = lambda text: frozenset(tuple(map(int, p.split(","))) for p in self.probe("text", text).split())
         for key, first, entry in steps:
             self.click(30, 50) if key == "click" else self.key(key)
             view = [w for _, w in LOG[first:first + 7]]
@@ -101,14 +98,10 @@ class Board(harness.BoardCase):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), log_text(LOG))
         t = time.localtime()
         today = "、%d月%d日(%s)" % (t.tm_mon, t.tm_mday, "月火水木金土日"[t.tm_wday])
-        def probe(*args):
-            return subprocess.Popen([harness.wine_loader(PROBE), PROBE] + list(args), env=self.env,
-                                    stdout=subprocess.PIPE, text=True)
         def hears(text):  # the board's accessible object: role graphic, its name and value
-            want = "40|weighminder|%s\n" % text
-            wait_until(lambda: probe("access").communicate(timeout=60)[0] == want, 20, want)
+            wait_until(lambda: self.wine("access").communicate(timeout=60)[0] == "40|weighminder|%s\n" % text, 20, text)
         hears("体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today)
-        watch = probe("watch", "3000")
+        watch = self.wine("watch", 3000)
         self.assertEqual(watch.stdout.readline(), "ready\n")
         # Keys, and the read-out they lead to: the first or the last entry in view at span 7 or 30.
         read_out = "グラフ 2010年5月%s kg、体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today
@@ -119,9 +112,7 @@ class Board(harness.BoardCase):
             hears(read_out % entry if entry else read_out[read_out.index("体重"):])
         self.assertGreaterEqual(int(watch.communicate(timeout=60)[0]), 3)  # announced as it changed
         self.key("Return")  # weight entry, then the value after the weighing
-        self.dialog("体重入力")
-        self.type("49.9")
-        self.closed("体重入力", "Return")
+        self.weigh("49.9")
         hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
         self.xdo("windowfocus", "--sync", self.wid)  # from Wine's tray, which openbox gave it to
         self.key("shift+F10")  # the menu, down from the board's corner: its first row opens weight entry

@@ -13,9 +13,7 @@ import time
 import harness
 from harness import BoardCase, settings_text, log_text, today
 
-FOLDER = os.path.dirname(harness.EXE)
-PROBE = os.environ.get("WM_PROBE", FOLDER + "/tests/reliability/wm_long_run_probe.exe")
-MARKER = os.environ.get("WM_MARKER_DLL", FOLDER + "/e2e/wm_marker.dll")
+MARKER = os.environ.get("WM_MARKER_DLL", os.path.dirname(harness.EXE) + "/e2e/wm_marker.dll")
 LOG = log_text([(20261201 + i, 600 - i) for i in range(5)])
 FAKETIME = "/usr/lib/%s-linux-gnu/faketime/libfaketimeMT.so.1"  # thread-safe: 32-bit Wine hangs on the other
 INI = settings_text(winX=300, winY=200, weightdatalen=5)
@@ -23,13 +21,6 @@ PAINT = r"\(WM_PAINT\)"
 
 
 class Guards(BoardCase):
-    def wine(self, *args, env=None, **kw):
-        return subprocess.Popen([harness.wine_loader(PROBE), PROBE] + [str(a) for a in args], cwd=self.folder,
-                                env=env or self.env, stdout=subprocess.PIPE, text=True, **kw)
-
-    def probe(self, *args):
-        return self.wine(*args).communicate(timeout=60)[0].strip()
-
     def test_no_dll_is_taken_from_the_programs_folder(self):
         # Beside the program, as in Downloads, under the names of the DLLs
         # loaded after start-up: comctl32 by the program for the calendar and
@@ -44,7 +35,7 @@ class Guards(BoardCase):
         env = dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;" + ";".join(n + "=n,b" for n in dlls))
         markers = lambda: sorted(f for f in os.listdir(self.folder) if f.startswith("loaded-"))
         for name in dlls:  # where loading is allowed, by its full path, each is seen
-            self.wine("load", "Z:" + self.path(name + ".dll").replace("/", "\\"), env=env).communicate(timeout=60)
+            self.probe("load", "Z:" + self.path(name + ".dll").replace("/", "\\"), env=env)
         self.assertEqual(markers(), sorted("loaded-%s.dll.txt" % n for n in dlls))
         for marker in markers():
             os.remove(self.path(marker))
@@ -90,8 +81,7 @@ class Guards(BoardCase):
         for _ in range(5):  # the board repaints on every key
             self.xdo("key", "--delay", "40", *["9", "BackSpace"] * 5)
             self.assertEqual(self.xdo("getwindowfocus").strip(), str(dialog))
-        self.type("52.3")
-        self.closed("体重入力", "Return")
+        self.weigh("52.3")
         self.assertTrue(self.read("taiju.dat").endswith(
             b"00006,%04d/%02d/%02d,0523\r\n" % (today() // 10000, today() // 100 % 100, today() % 100)))
 
@@ -186,9 +176,7 @@ class Guards(BoardCase):
             f.write("@2010-05-09 00:00:10")
         time.sleep(1.5)
         self.menu(1)
-        self.dialog("体重入力")
-        self.type("60")
-        self.closed("体重入力", "Return")
+        self.weigh("60")
         self.assertTrue(self.read("taiju.dat").endswith(b"00006,2010/05/09,0600\r\n"))
         self.assertNotEqual(date_column(self.shot()), before)
 
