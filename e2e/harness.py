@@ -14,6 +14,7 @@ import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EXE = os.path.abspath(os.environ.get("WM_EXE", ROOT + "/build/win32/weighminder.exe"))
+PROBE = os.environ.get("WM_PROBE", os.path.dirname(EXE) + "/tests/reliability/wm_long_run_probe.exe")
 W, H = 1024, 768
 YELLOW, ORANGE, PINK, WHITE = (255, 255, 0), (255, 128, 64), (255, 128, 128), (255, 255, 255)
 OLIVE = (121, 122, 58)  # the board's frame
@@ -141,6 +142,19 @@ class BoardCase(unittest.TestCase):
 
     def read(self, name):
         return pathlib.Path(self.path(name)).read_bytes()
+
+    def wine(self, *args, env=None):  # the probe, started in the working folder
+        return subprocess.Popen([wine_loader(PROBE), PROBE, *map(str, args)], cwd=self.folder,
+                                env=env or self.env, stdout=subprocess.PIPE, text=True)
+
+    def probe(self, *args, env=None):  # what it prints; it must end with 0
+        return subprocess.run([wine_loader(PROBE), PROBE, *map(str, args)], cwd=self.folder, env=env or self.env,
+                              stdout=subprocess.PIPE, text=True, check=True, timeout=60).stdout.strip()
+
+    def weigh(self, text):  # types the weight into the weight entry dialog and presses OK
+        self.dialog("体重入力")
+        self.type(text)
+        self.closed("体重入力", "Return")
 
     def xdo(self, *args, check=True):
         return subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, stdout=subprocess.PIPE,

@@ -2,13 +2,10 @@
 the trend, the keys and what a screen reader hears (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
 hand: y from the weights in view, x from the span."""
 
-import os
-import subprocess
 import time
 
 import harness
 from harness import EXIT_ZONE, ORANGE, PINK, WHITE, YELLOW, log_text, settings_text, wait_until
-from test_guards import PROBE
 
 # Three entries, then the seven of the worked example: its points at span 7.
 LOG = [(20100501 + i, w) for i, w in enumerate([560, 540, 530, 523, 521, 524, 518, 515, 517, 512])]
@@ -31,7 +28,7 @@ def chart_x(span, m):
 
 
 class Board(harness.BoardCase):
-    def test_each_way_out_saves_the_settings_and_a_first_start_writes_the_defaults(self):
+    def test_each_way_out_saves_the_settings_and_the_board_stays_on_the_screen(self):  # a first start: 30-release
         # Saved places and where the board stands: as saved, and kept on the 1024 x 768 screen.
         for way_out, saved, place in ((lambda: self.click(*EXIT_ZONE), (150, 160), (150, 160)),
                                       (lambda: self.menu(9), (-40, 5000), (0, 662)),
@@ -42,15 +39,6 @@ class Board(harness.BoardCase):
             self.assertEqual(self.proc.wait(15), 0)
             self.assertEqual(self.read("weighminder.ini"),
                              settings_text(winX=place[0], winY=place[1], height=170, startdate=20100508))
-        self.fresh()
-        self.start()
-        self.assertEqual(self.read("weighminder.ini"), settings_text())
-        self.assertFalse(os.path.exists(self.path("taiju.dat")))
-        shot = self.shot()  # at the top left, green, its corners see-through to the black root
-        self.assertEqual((shot.origin, shot.at(100, 40), shot.at(0, 0)), ((0, 0), (0, 64, 0), (0, 0, 0)))
-        self.key("alt+F4")
-        self.assertEqual(self.proc.wait(15), 0)
-        self.assertEqual(self.read("weighminder.ini"), settings_text())
 
     def test_chart_at_each_span_then_the_read_out_following_the_click_and_the_arrow_keys(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), harness.log_text(LOG))
@@ -78,7 +66,8 @@ class Board(harness.BoardCase):
         steps = ([("click", 3, 4)] + [("Right", 3, e) for e in (5, 6, 7, 8, 9, 9)] +
                  [("Left", 3, e) for e in (8, 7, 6, 5, 4, 3)] + [("Left", f, f) for f in (2, 1, 0, 0)] +
                  [("Right", 0, e) for e in (1, 2, 3, 4, 5, 6)] + [("Right", 1, 7)])
-        texts = {}
+        texts = {}  # the read-out of each entry, drawn alone as the board draws it
+        drawn = lambda text: frozenset(tuple(map(int, p.split(","))) for p in self.probe("text", text).split())
         for key, first, entry in steps:
             self.click(30, 50) if key == "click" else self.key(key)
             view = [w for _, w in LOG[first:first + 7]]
@@ -86,10 +75,9 @@ class Board(harness.BoardCase):
             # The lower half of the 8-pixel dot, clear of the text above it.
             dot = [(x + dx, y + dy) for dx, dy in [(0, 3), (-3, 2), (2, 2), (-2, 3)]]
             shot = self.wait_shot(lambda s: {s.at(*p) for p in dot} == {PINK}, "%s to %d" % (key, entry))
-            text = self.read_out(shot)
-            self.assertGreater(len(text), 30)
-            self.assertEqual(texts.setdefault(entry, text), text, entry)
-        self.assertEqual(len(set(texts.values())), 10)  # every entry reads differently
+            date, w = LOG[entry]
+            text = "'%d/%d/%d %d.%dkg" % (date // 10000 - 2000, date // 100 % 100, date % 100, *divmod(w, 10))
+            self.assertEqual(self.read_out(shot), texts.get(text) or texts.setdefault(text, drawn(text)), text)
 
     def test_trend_switched_from_the_menu_and_kept_across_a_restart(self):
         ini = settings_text(winX=200, winY=150, weightdatalen=14, height=160)
@@ -110,14 +98,10 @@ class Board(harness.BoardCase):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), log_text(LOG))
         t = time.localtime()
         today = "、%d月%d日(%s)" % (t.tm_mon, t.tm_mday, "月火水木金土日"[t.tm_wday])
-        def probe(*args):
-            return subprocess.Popen([harness.wine_loader(PROBE), PROBE] + list(args), env=self.env,
-                                    stdout=subprocess.PIPE, text=True)
         def hears(text):  # the board's accessible object: role graphic, its name and value
-            want = "40|weighminder|%s\n" % text
-            wait_until(lambda: probe("access").communicate(timeout=60)[0] == want, 20, want)
+            wait_until(lambda: self.wine("access").communicate(timeout=60)[0] == "40|weighminder|%s\n" % text, 20, text)
         hears("体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today)
-        watch = probe("watch", "3000")
+        watch = self.wine("watch", 3000)
         self.assertEqual(watch.stdout.readline(), "ready\n")
         # Keys, and the read-out they lead to: the first or the last entry in view at span 7 or 30.
         read_out = "グラフ 2010年5月%s kg、体重 51.2 kg、前回から −0.5 kg、BMI 20.0" + today
@@ -128,9 +112,7 @@ class Board(harness.BoardCase):
             hears(read_out % entry if entry else read_out[read_out.index("体重"):])
         self.assertGreaterEqual(int(watch.communicate(timeout=60)[0]), 3)  # announced as it changed
         self.key("Return")  # weight entry, then the value after the weighing
-        self.dialog("体重入力")
-        self.type("49.9")
-        self.closed("体重入力", "Return")
+        self.weigh("49.9")
         hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
         def corner_menu():  # the focus back from Wine's tray, which openbox gave it to; a key
             self.xdo("windowfocus", "--sync", self.wid)  # sent before Wine has it is sent again
@@ -141,8 +123,8 @@ class Board(harness.BoardCase):
         self.dialog("体重入力", "Escape")
         self.closed("体重入力")
 
-    def read_out(self, shot):  # the read-out's letters: white, or near white where smoothed
-        return frozenset((x, y) for y in range(6, 23) for x in range(20, 130) if min(shot.at(x, y)) >= 170)
+    def read_out(self, shot):  # the read-out's white pixels
+        return frozenset((x, y) for y in range(0, 30) for x in range(0, 130) if shot.at(x, y) == WHITE)
 
 
 if __name__ == "__main__":

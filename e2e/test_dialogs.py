@@ -42,10 +42,11 @@ class Dialogs(harness.BoardCase):
             wait_until(lambda: key == "Return" or self.big_weight() == before, what="the logged weight back")
             self.assert_files(settings(weightdatalen=len(log)), log)
 
-    def test_settings_ok_stores_the_values_and_the_picked_day_cancel_nothing(self):
+    def test_settings_ok_stores_the_values_and_the_picked_day_cancel_nothing_and_the_calendar_keys(self):
         # (closed with, target, file, more weights the chart's scale holds): with the overweight
         # line on, the weight of body-mass index 25 at 170 cm (72.2 kg) widens the scale.
-        ok = settings(topmost=1, targetweight=555, height=170, limit=1, startdate=20100515)
+        changed = dict(topmost=1, targetweight=555, height=170, limit=1)
+        ok = settings(startdate=20100515, **changed)
         for key, target, saved, more in [("Escape", 500, settings(), []), ("Return", 555, ok, [722])]:
             self.menu(2)
             self.dialog("設定", "Tab", "Tab", "space", "Tab")  # from OK: Cancel, the on-top box, the target
@@ -62,12 +63,10 @@ class Dialogs(harness.BoardCase):
             self.assertEqual(self.read("weighminder.ini"), saved)
             y = chart_y([w for _, w in THREE] + more, target, target)
             wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
-
-    def test_settings_calendar_is_worked_from_the_keyboard(self):
         self.menu(2)  # from OK back to the last tab stop, the calendar: a day, a week, a month on
         self.dialog("設定", "shift+Tab", "Right", "Down", "Next")
         self.closed("設定", "Return")
-        self.assertEqual(self.read("weighminder.ini"), settings(startdate=20100616))
+        self.assertEqual(self.read("weighminder.ini"), settings(startdate=20100623, **changed))
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
@@ -115,12 +114,10 @@ class Dialogs(harness.BoardCase):
             self.assert_files(ini, log)
         self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
 
-    def test_csv_command_writes_taiju_csv(self):
+    def test_csv_command_writes_taiju_csv_and_the_version_dialog_closes_with_ok_only(self):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
         wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
-
-    def test_version_dialog_closes_with_ok_only(self):
         self.menu(8)
         self.dialog("バージョン", "Escape")
         time.sleep(0.5)

@@ -25,6 +25,18 @@ DIALOGS = {m.group(1): [
 IN_FRONT = "常に手前に表示(一旦終了後に有効）"  # ticked while topmost=0
 
 
+def chalk(name):  # a 16 x 22 picture of res/, rows of (r, g, b)
+    raw = open(os.path.join(harness.ROOT, "res", name), "rb").read()[54:]
+    return [[tuple(raw[(21 - y) * 48 + x * 3:][:3][::-1]) for x in range(16)] for y in range(22)]
+
+
+DIGITS = [{(x, y): chalk("digit_%d.bmp" % n)[y][x] for y in range(22) for x in range(16)
+           if chalk("digit_%d_mask.bmp" % n)[y][x] == (0, 0, 0)} for n in range(10)]
+# At 96 DPI the start is held to its own expectations: the weight 64.9's chalk digits where the
+# board puts them (at 115, 8, right-aligned, the 9 after the point), its frame and its green.
+START = [(132, 8, 6), (149, 8, 4), (171, 9, 9)], [harness.OLIVE, harness.OLIVE, (0, 64, 0)]
+
+
 class Scaled:
     """The cases, run at the class's DPI (log_pixels) and board scale k."""
 
@@ -41,7 +53,11 @@ class Scaled:
         def wrong(shot):
             if k == 1:
                 SEEN[step] = {(x, y): shot.at(x, y) for x in range(250) for y in range(100)}
-                return [] if before is None or SEEN[step] != SEEN[before] else ["unchanged"]
+                if before is None:
+                    digits = sorted((x, y, n) for n in range(10) for y in range(40) for x in range(105, 225)
+                                    if all(shot.at(x + dx, y + dy) == c for (dx, dy), c in DIGITS[n].items()))
+                    return [] if (digits, [shot.at(*p) for p in ((125, 0), (249, 50), (100, 40))]) == START else [0]
+                return [] if SEEN[step] != SEEN[before] else ["unchanged"]
             beside = shot.at(250 * k + 20, 50 * k)  # the frame is cut away
             return [(x, y) for y in range(100 * k) for x in range(250 * k + 3)
                     if not (x // k in FACE[0] and y // k in FACE[1])
@@ -62,8 +78,8 @@ class Scaled:
         path = [(ox + x, oy + y) for x, y in [self.at(110 + d, 90 + d // 3) for d in (0, 1, 2, 3, 30, 60)]]
         self.xdo("mousemove", *path[0], "mousedown", 1, *[a for p in path[1:] for a in
                  ("mousemove", *p, "sleep", "0.1")], "mouseup", 1, "sleep", "0.5")
-        moved = self.origin()
-        self.assertNotEqual(moved, (40, 60))
+        moved = self.origin()  # by the pointer's travel since the third move took hold, exactly
+        self.assertEqual(moved, (ox + path[-1][0] - path[3][0], oy + path[-1][1] - path[3][1]))
         self.tap(189, 99)  # EXIT, bottom right
         self.assertEqual(self.proc.wait(15), 0)
         self.assertIn(b"winX=%d\r\nwinY=%d\r\n" % moved, self.read("weighminder.ini"))

@@ -12,22 +12,18 @@ import time
 import harness
 from harness import EXIT_ZONE, WEIGHT_ZONE, log_text, settings_text
 
-PROBE = os.environ.get("WM_PROBE", os.path.dirname(harness.EXE) + "/tests/reliability/wm_long_run_probe.exe")
 # Wine's "gdi" debug channel gives the process's live object count with each
 # one made or freed (its GetGuiResources answers 0).
 GDI = re.compile(rb"trace:gdi:(?:alloc|free)_gdi_handle .* (\d+)/\d+\n")
-# (round, events, GDI objects and KiB it may add): Wine's month calendar keeps
-# one object each time the settings dialog gives it its font, and Wine makes
-# some tens for the dialogs once; the first paints reserve some memory once.
-ROUNDS = [("dialogs", 30, 10 + 100, 2048), ("dialogs", 30, 10 + 20, 512), ("paint", 400, 0, 1024),
-          ("paint", 400, 0, 512), ("move", 3000, 0, 512), ("click", 200, 0, 512)]
+# (round, events, GDI objects and KiB it may add): Wine's month calendar keeps one object each time
+# the settings dialog (every third opening) gives it its font, the first dialogs after the warm-up
+# reserve some memory once. One object more per opening of any dialog fails, as does a kilobyte
+# per hundred clicks (20 KiB).
+ROUNDS = [("dialogs", 30, 10, 64), ("dialogs", 30, 10, 16), ("paint", 400, 0, 16), ("paint", 400, 0, 16),
+          ("move", 3000, 0, 16), ("click", 2000, 0, 16)]
 
 
 class Reliability(harness.BoardCase):
-    def probe(self, *args):
-        return subprocess.run([harness.wine_loader(PROBE), PROBE, *map(str, args)], env=self.env,
-                              stdout=subprocess.PIPE, cwd=self.folder)
-
     def test_kills_during_weighings_leave_whole_files(self):
         # Killed as soon as the save shows (a temporary file, or the log changed) or up to 25 ms
         # later, in turn; the last kill comes once the save is surely done.
@@ -35,6 +31,7 @@ class Reliability(harness.BoardCase):
         delays = [i % 2 * rng.uniform(0, 0.025) for i in range(int(os.environ.get("WM_CRASH_KILLS", "8")))]
         log, count = log_text([(20000101 + i % 28, 400 + i % 500) for i in range(50000)]), 50000
         self.start(settings_text(winX=100, winY=100, weightdatalen=count), log)
+        during = 0  # kills that landed while the save was under way: the entry not counted
         for kill, delay in enumerate(delays + [3.0]):
             if kill:
                 self.start()
@@ -52,10 +49,12 @@ class Reliability(harness.BoardCase):
             self.assertRegex(ini, rb"\A(?:[a-zA-Z0-9]+=-?\d+\r\n){12}\Z", kill)
             n = int(re.search(rb"weightdatalen=(\d+)", ini).group(1))
             self.assertIn(n, (count, count + 1), kill)
+            during += n == count
             log += log_text([(harness.today(), 600 + kill)], n) if n > count else b""
             count = n
             self.assertEqual((len(dat) % 23, dat[:23 * count]), (0, log), "kill %d: records torn" % kill)
-        self.assertGreater(count, 50000)
+        print("\n%d of %d kills during a save" % (during, len(delays)), end="")
+        self.assertTrue(count > 50000 and during >= len(delays) / 4, during)
 
     def test_one_board_per_folder_and_a_record_added_elsewhere_survives_a_weighing(self):
         entries = [(20100501 + i, 600 + i) for i in range(7)]
@@ -67,19 +66,17 @@ class Reliability(harness.BoardCase):
         self.addCleanup(lambda: board.poll() is None and (board.kill(), board.wait()))
         second = harness.wait_until(lambda: set(self.windows("weighminder")) - {self.wid}, 30, "two boards").pop()
         self.xdo("windowfocus", "--sync", second)
-        front = lambda: int(self.probe("front").stdout)  # the left edge of the foreground window
+        front = lambda: int(self.probe("front"))  # the left edge of the foreground window
         harness.wait_until(lambda: front() == 497, 10, "the second board in front")
         windows = lambda path: "Z:" + path.replace("/", "\\")
-        spelt, code = self.probe("start", windows(harness.EXE), windows(self.folder)).stdout.split()
-        self.assertEqual((code, len(self.windows("weighminder"))), (b"0", 2), spelt)  # no third board
+        spelt, code = self.probe("start", windows(harness.EXE), windows(self.folder)).split()
+        self.assertEqual((code, len(self.windows("weighminder"))), ("0", 2), spelt)  # no third board
         harness.wait_until(lambda: front() == 97, 10, "the first board in front")
         added = log_text(entries + [(20100508, 650)])  # another program adds a record and counts it
         pathlib.Path(self.path("taiju.dat")).write_bytes(added)
         pathlib.Path(self.path("weighminder.ini")).write_bytes(settings_text(winX=100, winY=100, weightdatalen=8))
         self.click(*WEIGHT_ZONE)
-        self.dialog("体重入力")
-        self.type("61.0")
-        self.closed("体重入力", "Return")
+        self.weigh("61.0")
         self.assertEqual(self.read("taiju.dat"), added + log_text([(harness.today(), 610)], 9))
         self.assertIn(b"\r\nweightdatalen=9\r\n", self.read("weighminder.ini"))
 
@@ -103,17 +100,17 @@ class Reliability(harness.BoardCase):
             with open(trace, "rb") as f:
                 f.seek(max(0, os.path.getsize(trace) - 65536))
                 gdi = int(GDI.findall(f.read())[-1])
-            return (gdi, *map(int, re.findall(rb"=(\d+)", self.probe("measure").stdout)))  # windows, KiB
+            return (gdi, *map(int, re.findall(r"=(\d+)", self.probe("measure"))))  # windows, KiB
 
         entries = [(20100101 + i % 28, 500 + i * 7 % 200) for i in range(1000)]
         with open(trace, "wb") as f:
             self.start(settings_text(winX=100, winY=100, weightdatalen=1000), log_text(entries),
                        env=dict(self.env, WINEDEBUG="-all,trace+gdi"), stderr=f)
         for command, n in [("dialogs", 3), ("paint", 20), ("move", 200), ("click", 10)]:  # warm-up
-            self.assertEqual(self.probe(command, n).returncode, 0)
+            self.probe(command, n)
         before = measure()
         for command, n, objects, kib in ROUNDS:
-            self.assertEqual(self.probe(command, n).returncode, 0, command)
+            self.probe(command, n)
             after = measure()
             growth = [a - b for a, b in zip(after, before)]
             print("\n%d %s: GDI %+d, windows %+d, %+d KiB" % (n, command, *growth), end="")

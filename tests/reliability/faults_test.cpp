@@ -1,6 +1,7 @@
 // Crashes, faults of the file system and hostile contents: the old data stays,
 // the user is told, and whatever was read can be saved again.
 #include <signal.h>
+#include <stdio.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -123,7 +124,10 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFilesAndTheEntryCanBeMadeLater) {
     const std::tuple<const char*, int> cases[] = {
         {"a full disk", 20000},     {"a read-only folder", 20},   {"a file size limit", 3000},
         {"a flush that fails", 20}, {"files made read-only", 20}, {"a full log", 65536}};
-    for (int fault = root_ ? 0 : 2; fault < 6; fault++) { // the first two need a disk of their own
+    if (!root_) // CI runs as root, and so runs them
+        printf("[  SKIPPED ] a full disk, a read-only folder: they need a disk of their own, "
+               "which only root can mount\n");
+    for (int fault = root_ ? 0 : 2; fault < 6; fault++) {
         auto [name, records] = cases[fault];
         SCOPED_TRACE(name);
         const bool full = records == 65536;

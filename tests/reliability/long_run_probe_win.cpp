@@ -5,7 +5,9 @@
 // control, after a click or after "55.5" and 42 kana are typed into it), start EXE FOLDER (EXE
 // run in FOLDER spelt in short names, upper case and with "\." after it; prints that spelling
 // and the exit code), front (the left edge of the foreground window), access (the board's
-// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile).
+// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile),
+// load DLL (0 once loaded), menu (1 while a popup menu is shown), text TEXT (the white pixels
+// "x,y" of TEXT drawn as the board draws its read-out).
 #include <windows.h>
 #include <oleacc.h>
 #include <psapi.h>
@@ -123,6 +125,26 @@ int main(int argc, char** argv) {
         printf("%ld\n", frame.left);
         return 0;
     }
+    if (argc == 3 && !strcmp(command, "load"))
+        return !LoadLibraryA(argv[2]);
+    if (argc == 3 && !strcmp(command, "text")) {
+        BITMAPINFO bits = {{sizeof bits.bmiHeader, 250, -30, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        HDC dc = CreateCompatibleDC(nullptr);
+        UINT32* pixels = nullptr;
+        SelectObject(dc, CreateDIBSection(dc, &bits, DIB_RGB_COLORS, (void**)&pixels, nullptr, 0));
+        SelectObject(dc, CreateFontW(10, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
+                                     FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        TextOutA(dc, 25, 10, argv[2], (int)strlen(argv[2]));
+        GdiFlush();
+        for (int i = 0; pixels && i < 250 * 30; i++)
+            if ((pixels[i] & 0xffffff) == 0xffffff)
+                printf("%d,%d ", i % 250, i / 250);
+        return 0;
+    }
+    if (!strcmp(command, "menu"))
+        printf("%d\n", IsWindowVisible(FindWindowA("#32768", nullptr)));
     if (!strcmp(command, "taskbar"))
         return !PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     HWND board = FindWindowA("weighminder", nullptr);

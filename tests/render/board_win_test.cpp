@@ -61,20 +61,6 @@ void OpenBoard() {
     CreateBoardPens();
 }
 
-// The start-up loader makes of every picture what LoadBitmap makes, at its sprite sheet size.
-TEST(BoardWin, PicturesLoadAsLoadBitmapLoadsThem) {
-    OpenBoard();
-    for (int i = 0; i < kPictureCount; i++) {
-        HBITMAP plain = LoadBitmapW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(kPictureIds[i]));
-        SIZE size = Pixels(plain, Own), loaded = Pixels(Board.Pictures[i], Canvas);
-        DeleteObject(plain);
-        ASSERT_TRUE(size.cx == loaded.cx && size.cy == loaded.cy && size.cx > 0) << kPictureIds[i];
-        EXPECT_EQ(memcmp(Own, Canvas, 4 * size.cx * size.cy), 0) << kPictureIds[i];
-        const SheetSlot* s = FindSheetSlot(kPictureIds[i]);
-        EXPECT_TRUE(!s || (s->width == size.cx && s->height == size.cy)) << kPictureIds[i];
-    }
-}
-
 void Plain(int id, int x, int y, int w, int h, DWORD rop) {
     SelectObject(Single, Picture(id));
     const SheetSlot* s = FindSheetSlot(id);
