@@ -6,7 +6,7 @@
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
-#include "store/system_library_win.h"
+#include "win/system_library_win.h"
 
 #include "dialogs/dialog_procs_win.h"
 

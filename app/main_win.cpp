@@ -4,7 +4,8 @@
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
-#include "store/system_library_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
 
 LayeredAttributesFn LayeredAttributesEntry = NULL;
 
@@ -33,10 +34,8 @@ static HICON LoadSmallIcon(HINSTANCE instance) {
 
 static void FindLayeredAttributes() {
     // Looked up at run time: a system without it shows the board unkeyed.
-    HMODULE user32 = LoadSystemLibrary(L"user32.dll");
-    FARPROC entry = user32 != NULL ? GetProcAddress(user32, "SetLayeredWindowAttributes") : NULL;
-    LayeredAttributesEntry =
-        reinterpret_cast<LayeredAttributesFn>(reinterpret_cast<void (*)()>(entry));
+    LayeredAttributesEntry = FindEntry<LayeredAttributesFn>(LoadSystemLibrary(L"user32.dll"),
+                                                            "SetLayeredWindowAttributes");
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

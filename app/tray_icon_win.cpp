@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "store/records.h"
+#include "win/utf8_win.h"
 
 NOTIFYICONDATAW TrayIconData;
 char TrayTip[kTrayTipSize];
@@ -11,10 +12,8 @@ char TrayTip[kTrayTipSize];
 // The record's tip: the text cut to what it holds, the last place the zero.
 static void SetRecordTip(const char* tip) {
     TrayIconData.szTip[0] = 0;
-    if (tip != NULL) {
-        MultiByteToWideChar(CP_UTF8, 0, tip, -1, TrayIconData.szTip, kTrayTipSize);
-        TrayIconData.szTip[kTrayTipSize - 1] = 0;
-    }
+    if (tip != NULL)
+        WidenUtf8(tip, TrayIconData.szTip, kTrayTipSize);
 }
 
 BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip) {

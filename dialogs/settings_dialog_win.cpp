@@ -11,8 +11,9 @@
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
 #include "store/settings_file.h"
-#include "render/window_dpi_win.h"
-#include "store/system_library_win.h"
+#include "win/dpi_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
 
 HWND PeriodCalendar;
 
@@ -33,11 +34,9 @@ static void RegisterCalendarClass() {
     if (CommonControls == NULL) {
         CommonControls = LoadSystemLibrary(L"comctl32.dll");
     }
-    FARPROC entry =
-        CommonControls != NULL ? GetProcAddress(CommonControls, "InitCommonControlsEx") : NULL;
-    if (entry != NULL) {
-        InitCommonControlsFn init =
-            reinterpret_cast<InitCommonControlsFn>(reinterpret_cast<void (*)()>(entry));
+    InitCommonControlsFn init =
+        FindEntry<InitCommonControlsFn>(CommonControls, "InitCommonControlsEx");
+    if (init != NULL) {
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
         init(&classes);
     }

@@ -12,7 +12,7 @@
 #include "dialogs/weight_input.h"
 #include "render/board_objects.h"
 #include "render/board_scale.h"
-#include "render/window_dpi_win.h"
+#include "win/dpi_win.h"
 #include "store/log_file.h"
 #include "store/platform.h"
 

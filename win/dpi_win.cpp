@@ -1,7 +1,7 @@
-#include "render/window_dpi_win.h"
+#include "win/dpi_win.h"
 
-#include "render/board_scale.h"
-#include "store/system_library_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
 
 namespace {
 
@@ -9,11 +9,6 @@ typedef UINT(WINAPI* DpiForWindowFn)(HWND);
 typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
 
 enum { kEffectiveDpi = 0 }; // MDT_EFFECTIVE_DPI
-
-template <typename Fn> Fn Entry(HMODULE module, const char* name) {
-    FARPROC entry = module != NULL ? GetProcAddress(module, name) : NULL;
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
-}
 
 UINT ScreenDpi() {
     HDC screen = GetDC(NULL);
@@ -27,7 +22,7 @@ UINT ScreenDpi() {
 
 UINT WindowDpi(HWND window) {
     static DpiForWindowFn forWindow =
-        Entry<DpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+        FindEntry<DpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (forWindow != NULL) {
         UINT dpi = forWindow(window);
         if (dpi != 0)
@@ -37,7 +32,7 @@ UINT WindowDpi(HWND window) {
     static DpiForMonitorFn forMonitor =
         forWindow != NULL
             ? NULL
-            : Entry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
+            : FindEntry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (forMonitor != NULL &&
         forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y) ==
@@ -48,5 +43,5 @@ UINT WindowDpi(HWND window) {
 }
 
 int ScaleToDpi(int pixels, UINT dpi) {
-    return MulDiv(pixels, static_cast<int>(dpi), kPlainDpi);
+    return PixelsAtDpi(pixels, static_cast<int>(dpi));
 }
