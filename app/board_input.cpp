@@ -95,7 +95,6 @@ ClickAction ReleaseLeftButton(uint32_t lParam) {
     }
     if (InWeightZone(p.x, p.y)) {
         DragCountdown = 0;
-        ModalOpen = 1;
         return kClickWeightEntry;
     }
     if (DragCountdown >= 2 && InExitButton(p.x, p.y)) {

@@ -4,7 +4,6 @@
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/edit_log.h"
 #include "store/log_file.h"
@@ -80,7 +79,6 @@ static INT_PTR StepRecord(HWND dialog, int controlId) {
     return TRUE;
 }
 
-// ModalOpen stays set until the dialog ends: a refused save shows its box.
 static INT_PTR AcceptRecords(HWND dialog) {
     if (!EditLogEmpty()) {
         int fault = TakeInEditRecord(ReadRecord(dialog));
@@ -89,13 +87,11 @@ static INT_PTR AcceptRecords(HWND dialog) {
         CommitEditLog();
         SaveLog(dialog, 0);
     }
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
 
 static INT_PTR CancelRecords(HWND dialog) {
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
@@ -157,13 +156,10 @@ static INT_PTR FollowCalendar(HWND dialog, const NMHDR* notice) {
     return TRUE;
 }
 
-// ModalOpen stays set until the dialog ends: a save or a load may show its
-// box first, and no menu may open over it.
 static INT_PTR AcceptSettings(HWND dialog) {
     FormToSettings(ReadSettingsForm(dialog), &Settings);
     PeriodStartDate = PendingPeriodDate;
     SaveSettings(dialog);
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
@@ -173,7 +169,6 @@ static INT_PTR AcceptSettings(HWND dialog) {
 static INT_PTR CancelSettings(HWND dialog) {
     LoadSettings(dialog);
     LoadLog();
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

@@ -6,7 +6,6 @@
 
 #include <stdint.h>
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/number_text.h"
 #include "dialogs/weight_input.h"
@@ -136,13 +135,11 @@ static INT_PTR AcceptWeight(HWND dialog) {
         FocusItem(dialog, IDC_WEIGHT_EDIT);
         return TRUE;
     }
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
 
 static INT_PTR CancelWeight(HWND dialog) {
-    ModalOpen = 0;
     CurrentWeight = NewestLoggedWeight();
     EndDialog(dialog, 0);
     return TRUE;

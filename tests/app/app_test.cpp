@@ -57,7 +57,7 @@ TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
         {30, 0, 0, 89, 94, span, 7, 0, 0, 0},          {7, 0, 0, 80, 85, span, 7, 0, 0, 0},
         {7, 3, 0, 40, 85, span, 30, 0, 0, 0},          {30, 0, 0, 31, 76, span, 90, 0, 0, 0},
         {90, 0, 0, 49, 94, span, 360, 0, 0, 0},        {360, 0, 0, 40, 85, span, 360, 0, 0, 0},
-        {7, 3, 0, 131, 6, entry, 7, 4, 1, 0},          {7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
+        {7, 3, 0, 131, 6, entry, 7, 4, 0, 0},          {7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
         {7, 1, 0, 180, 90, kClickNothing, 7, 4, 0, 0}, {7, 3, 1, 60, 40, kClickNothing, 7, 4, 0, 1},
     };
     for (const auto& [from, count, armed, x, y, action, to, scroll, dialog, repaint] : cases) {
@@ -105,7 +105,7 @@ TEST(BoardInput, KeysOpenWeightEntryChangeTheSpanAndMoveOrHideTheReadout) {
     const BoardKeyAction repaint = kKeyRepaint, none = kKeyIgnored;
     const std::tuple<unsigned, int, int, int, BoardKeyAction, int, int, int, int, int> cases[] = {
         // key, dialog open, entries, painted; action, span, scroll, HoverX, armed, dialog after
-        {kKeyReturn, 0, 10, 40, kKeyWeightEntry, 30, 2, 77, 1, 1},
+        {kKeyReturn, 0, 10, 40, kKeyWeightEntry, 30, 2, 77, 1, 0},
         {kKeyReturn, 1, 10, 40, none, 30, 2, 77, 1, 1},
         {kKeyOemPlus, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
         {kKeyAdd, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
