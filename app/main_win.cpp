@@ -56,7 +56,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (window == NULL) {
         return 0;
     }
-    BoardWindow = window;
     Board.Instance = instance;
     ShowWindow(window, showCommand);
     UpdateWindow(window);

@@ -151,7 +151,7 @@ struct StrokeWriter {
     int32_t next; // next free point
 };
 
-ChartStroke* BeginStroke(StrokeWriter* w, int32_t kind, int32_t pen) {
+ChartStroke* BeginStroke(StrokeWriter* w, ChartStrokeKind kind, ChartPen pen) {
     ChartStroke* s = &w->plan->strokes[w->plan->strokeCount++];
     s->kind = kind;
     s->pen = pen;
@@ -168,7 +168,7 @@ void AddPoint(StrokeWriter* w, ChartStroke* s, int32_t x, int32_t y) {
 
 enum ReferenceKind { kRefUnderweight, kRefOverweight, kRefIdealGain };
 
-int64_t ReferenceValue(const ChartInput& in, int kind, int32_t index) {
+int64_t ReferenceValue(const ChartInput& in, ReferenceKind kind, int32_t index) {
     const SettingsRecord& set = *in.settings;
     int32_t d = GainDays(in, index);
     if (kind == kRefUnderweight)
@@ -179,8 +179,8 @@ int64_t ReferenceValue(const ChartInput& in, int kind, int32_t index) {
 }
 
 // A line through one reference value per entry in view.
-void AddReferenceLine(StrokeWriter* w, const ChartInput& in, const View& v, int32_t kind,
-                      int32_t pen, int ref) {
+void AddReferenceLine(StrokeWriter* w, const ChartInput& in, const View& v, ChartStrokeKind kind,
+                      ChartPen pen, ReferenceKind ref) {
     const ChartScale& s = w->plan->scale;
     ChartStroke* st = BeginStroke(w, kind, pen);
     for (int32_t m = 0; m < v.count; m++)
@@ -188,7 +188,8 @@ void AddReferenceLine(StrokeWriter* w, const ChartInput& in, const View& v, int3
 }
 
 // A level line at one value, ending at the last point in view.
-void AddLevelLine(StrokeWriter* w, const View& v, int32_t kind, int32_t pen, int64_t value) {
+void AddLevelLine(StrokeWriter* w, const View& v, ChartStrokeKind kind, ChartPen pen,
+                  int64_t value) {
     const ChartScale& s = w->plan->scale;
     ChartStroke* st = BeginStroke(w, kind, pen);
     int32_t y = ChartY(s, value);
@@ -222,7 +223,7 @@ void AddTrendLine(StrokeWriter* w, const View& v, TrendWalk t) {
         AddPoint(w, st, EntryX(s.step, m), ChartY(s, NextTrendTenths(&t)));
 }
 
-int32_t WeightPen(int32_t span) {
+ChartPen WeightPen(int32_t span) {
     if (span > 30)
         return kPenWeightThin;
     if (span > 10)
@@ -230,7 +231,7 @@ int32_t WeightPen(int32_t span) {
     return kPenWeightThick;
 }
 
-int32_t MarkerPen(int32_t span) {
+ChartPen MarkerPen(int32_t span) {
     if (span > 30)
         return kPenMarkerSmall;
     if (span > 10)

@@ -3,24 +3,9 @@
 // and the per-column hover tables. Portable; the Win32 half executes it.
 #pragma once
 #include <stdint.h>
+#include "render/chart_pens.h"
 #include "render/hover_tables.h"
 #include "store/records.h"
-
-// The chart's pens, in the order start-up creates them.
-enum ChartPen {
-    kPenWeightThick,
-    kPenTarget,
-    kPenMarkerLarge,
-    kPenWeightMedium,
-    kPenWeightThin,
-    kPenMarkerMedium,
-    kPenMarkerSmall,
-    kPenUnderweight,
-    kPenOverweight,
-    kPenIdealGain,
-    kPenTrend, // made after the other ten
-    kChartPenCount
-};
 
 // What each stroke of the plan draws, in drawing order.
 enum ChartStrokeKind {
@@ -41,8 +26,8 @@ struct ChartPoint {
 // One polyline: select the pen, move to the first point, draw to each later
 // one. The marker is two equal points: a round dot of the pen's width.
 struct ChartStroke {
-    int32_t kind;  // ChartStrokeKind
-    int32_t pen;   // ChartPen
+    ChartStrokeKind kind;
+    ChartPen pen;
     int32_t start; // index of the first point in ChartPlan::points
     int32_t count; // number of points, at least 1
 };

@@ -234,7 +234,7 @@ int ChartPixels() {
 
 void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(NULL, id);
-    HWND window = BoardWindow;
+    HWND window = FindWindowW(L"weighminder", NULL);
     ChartSpan = Chosen.span;
     HoverActive = 0;
     Summary whole = TimeWholePaints(window);
