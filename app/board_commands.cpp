@@ -4,6 +4,7 @@
 
 #include "app/interaction.h"
 #include "app/modal.h"
+#include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/records.h"
 #include "store/settings_file.h"
@@ -17,13 +18,12 @@ const char kMenuErrorCaption[] = "OPEN ERROR";
 
 int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
     ModalScope modal;
-    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) == kIdYes &&
-        ResetLog(owner) == 0) {
-        CurrentWeight = 0.0;
+    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) != kIdYes)
+        return 0;
+    if (LogSaved(ShowStoreResult(owner, ResetWeighings()))) {
         // Scrolling belongs to the entries that are gone; a log that grows
         // again starts with its newest entries in view.
         ScrollBack = 0;
-        SaveSettings(owner);
         repaint(owner);
         Platform.messageBox(owner, kResetDone, kResetDoneCaption, kMbOk);
     }

@@ -1,12 +1,11 @@
 // The data edit dialog: steps through a working copy of the log; OK checks
 // the record on screen, copies the copy back and saves the log.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/edit_log.h"
-#include "store/log_file.h"
+#include "store/messages.h"
 #include "store/platform.h"
 
 static const int kRecordFields[] = {IDC_DATA_NO,    IDC_DATA_NEXT, IDC_DATA_PREVIOUS, IDC_DATA_YEAR,
@@ -84,8 +83,7 @@ static INT_PTR AcceptRecords(HWND dialog) {
         int fault = TakeInEditRecord(ReadRecord(dialog));
         if (fault != 0)
             return InputError(dialog, fault);
-        CommitEditLog();
-        SaveLog(dialog, 0);
+        ShowStoreResult(dialog, CommitEditLog());
     }
     EndDialog(dialog, 0);
     return TRUE;

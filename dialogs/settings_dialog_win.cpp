@@ -1,6 +1,5 @@
 // The settings dialog: the controls act on the settings only on OK; the
 // period start is picked on a month calendar made when the dialog opens.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 

@@ -1,6 +1,5 @@
 // The weight entry dialog: CurrentWeight follows the box as it is typed or
 // stepped, so the board behind shows the value being entered.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
@@ -12,7 +11,7 @@
 #include "render/board_objects.h"
 #include "render/board_scale.h"
 #include "win/dpi_win.h"
-#include "store/log_file.h"
+#include "store/log_changes.h"
 #include "store/platform.h"
 
 int StepCurrentWeight(HWND, int controlId) {
@@ -112,26 +111,11 @@ static INT_PTR StepWeight(HWND dialog, int controlId) {
     return TRUE;
 }
 
-// The dialog stays open with the value in the box, so the user can fix it.
-static INT_PTR RefuseWeight(HWND dialog, WeightVerdict verdict) {
-    Platform.messageBox(dialog, WeightVerdictMessage(verdict), kWeightEntryErrorCaption,
-                        kMbOk | kMbIconWarning);
-    FocusItem(dialog, IDC_WEIGHT_EDIT);
-    return TRUE;
-}
-
+// What the store says of the weighing: a refused one keeps the dialog open
+// with the value in the box, so nothing typed is lost and the user can mend it.
 static INT_PTR AcceptWeight(HWND dialog) {
-    WeightVerdict verdict = CheckWeightEntry(CurrentWeight, Settings.weightdatalen);
-    if (verdict != kWeightAccepted)
-        return RefuseWeight(dialog, verdict);
-    if (AppendWeightEntry(NewEntryDate(), KgToTenths(CurrentWeight)) != 0)
-        return RefuseWeight(dialog, kWeightNotStorable);
-    int saved = SaveAppendedEntry(dialog);
-    if (saved == kLogFullAfterReading)
-        return RefuseWeight(dialog, kWeightLogFull); // another program filled the log
-    if (saved != 0) {
-        // The log file could not be written (its own box said so) and the
-        // entry was taken back: the dialog stays, so nothing typed is lost.
+    StoreResult result = RecordWeighing(NewEntryDate(), KgToTenths(CurrentWeight));
+    if (!LogSaved(ShowStoreResult(dialog, result))) {
         FocusItem(dialog, IDC_WEIGHT_EDIT);
         return TRUE;
     }
