@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "render/chart_state.h"
 #include "store/records.h"
 #include "win/utf8_win.h"
 
@@ -51,7 +52,8 @@ void RefreshTrayTip(HWND) {
         return;
     memcpy(shown, now, sizeof shown);
     char tip[kTrayTipSize];
-    FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, Settings.weightdatalen,
+    const int64_t* trend = Options.trend == 1 ? LogTrend() : nullptr;
+    FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, trend, Settings.weightdatalen,
                   Settings.targetweight);
     if (strcmp(tip, TrayTip) == 0)
         return;

@@ -51,8 +51,7 @@ void DrawStroke(HDC dc, ChartPlan& plan, const ChartStroke& s) {
 
 int32_t PlotWeightChart(int32_t span, int32_t marker, int32_t scrollBack) {
     ChartPlan& plan = ChartScratch;
-    bool trend = Options.trend == 1;
-    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, trend, &plan) != 0)
+    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, &plan) != 0)
         return 0;
     for (int32_t i = 0; i < plan.strokeCount; i++)
         DrawStroke(Board.Backbuffer, plan, plan.strokes[i]);

@@ -54,6 +54,11 @@ int64_t NextTrend(int64_t before, int32_t weight) {
     return before + DivideRounded<int64_t>(gap, 10);
 }
 
+void CarryTrend(const WeightEntry* log, int32_t count, int64_t* grams) {
+    for (int32_t i = 0; i < count; i++)
+        grams[i] = i == 0 ? FirstTrend(log[0].weight) : NextTrend(grams[i - 1], log[i].weight);
+}
+
 int64_t TrendAt(const WeightEntry* log, int32_t index) {
     int64_t trend = FirstTrend(log[0].weight);
     for (int32_t i = 1; i <= index; i++)
@@ -65,7 +70,8 @@ int32_t TrendTenths(int64_t grams) {
     return (int32_t)DivideRounded<int64_t>(grams, 100);
 }
 
-int SummarizeTrend(const WeightEntry* log, int32_t count, int32_t target, TrendSummary* out) {
+int SummarizeTrend(const WeightEntry* log, const int64_t* grams, int32_t count, int32_t target,
+                   TrendSummary* out) {
     TrendSummary none = {0, 0, 0, 0, 0};
     *out = none;
     if (count < 1)
@@ -73,13 +79,8 @@ int SummarizeTrend(const WeightEntry* log, int32_t count, int32_t target, TrendS
     if (count > kLogCapacity)
         count = kLogCapacity;
     int32_t reference = count >= kTrendRateMinEntries ? RateReference(log, count) : -1;
-    int64_t trend = FirstTrend(log[0].weight);
-    int64_t atReference = trend;
-    for (int32_t i = 1; i < count; i++) {
-        trend = NextTrend(trend, log[i].weight);
-        if (i == reference)
-            atReference = trend;
-    }
+    int64_t trend = grams[count - 1];
+    int64_t atReference = reference < 0 ? trend : grams[reference];
     out->tenths = TrendTenths(trend);
     if (reference < 0)
         return 0;

@@ -12,6 +12,7 @@
 #include "dialogs/utf8_text.h"
 #include "dialogs/weight_input.h"
 #include "render/chart_plan.h"
+#include "render/trend.h"
 #include "store/file_access.h"
 #include "store/log_changes.h"
 #include "store/log_file.h"
@@ -124,7 +125,10 @@ TEST(ChartArithmetic, AnyStoredOrTypedValueGivesAPlanInsideTheDrawingRange) {
                 // winX, winY, topmost, count, target, original, height, lines on, start
                 SettingsRecord set = {0, 0, 0, 0, weight, ~weight, height, 1, 1, 1, 1, 0};
                 log[0] = {INT32_MIN, ~weight}, log[1] = {0, weight}, log[2] = {INT32_MAX, ~weight};
-                ASSERT_EQ(PlanWeightChart({log, 3, &set, farGainDays}, span, 2, 0, &plan), 0);
+                int64_t trend[3];
+                CarryTrend(log, 3, trend);
+                ASSERT_EQ(PlanWeightChart({log, 3, &set, farGainDays, trend}, span, 2, 0, &plan),
+                          0);
                 for (int32_t p = 0; p < plan.strokes[plan.strokeCount - 1].start + 2; p++)
                     EXPECT_TRUE(plan.points[p].x >= 0 && plan.points[p].x <= 256 &&
                                 abs(plan.points[p].y) <= 30000)
