@@ -195,6 +195,8 @@ bool PrepareAccessible(HWND window) {
 
 } // namespace
 
+char BoardSpeech[kBoardSpeechSize];
+
 LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     // The id is a 32-bit value whatever the width of lParam.
     if (static_cast<DWORD>(objectId) == static_cast<DWORD>(OBJID_CLIENT) &&

@@ -14,8 +14,6 @@
 #include "store/records.h"
 #include "store/settings_file.h"
 
-enum { kWindowWidth = 256, kWindowHeight = 106 };
-
 static const COLORREF kTransparentKey = RGB(128, 0, 0);
 
 // ShutdownBoard runs once; the EXIT zone calls it while the window lives on.
@@ -25,7 +23,7 @@ static void CreateSurfaces(HWND window) {
     HDC screen = GetDC(window);
     Board.Backbuffer = CreateCompatibleDC(screen);
     Board.SpriteSurface = CreateCompatibleDC(screen);
-    Board.BackbufferBitmap = CreateCompatibleBitmap(screen, kWindowWidth, kWindowHeight);
+    Board.BackbufferBitmap = CreateCompatibleBitmap(screen, kBoardWindowWidth, kBoardWindowHeight);
     SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
     ReleaseDC(window, screen);
 }

@@ -51,8 +51,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     }
     FindLayeredAttributes();
     HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"weighminder", L"weighminder",
-                                  WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, 256, 106, NULL, NULL,
-                                  instance, NULL);
+                                  WS_POPUP | WS_DLGFRAME | WS_SYSMENU, 0, 0, kBoardWindowWidth,
+                                  kBoardWindowHeight, NULL, NULL, instance, NULL);
     if (window == NULL) {
         return 0;
     }

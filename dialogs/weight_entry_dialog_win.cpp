@@ -21,7 +21,7 @@ int StepCurrentWeight(HWND, int controlId) {
 
 // The board shows CurrentWeight while it is typed; its painter leaves the
 // foreground and the keyboard with the dialog.
-static void RepaintBoard(HWND dialog) {
+static void ShowTypedWeightOnBoard(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);
     if (!owner || !IsWindowVisible(dialog))
         return; // opening: the box shows the weight the board shows already
@@ -86,7 +86,7 @@ static void AddStepButton(HWND dialog, int id, int y, int picture, HBITMAP* enla
                         reinterpret_cast<LPARAM>(*enlarged != NULL ? *enlarged : Picture(picture)));
 }
 
-static INT_PTR OpenWeightEntry(HWND dialog) {
+static INT_PTR OnWeightEntryOpen(HWND dialog) {
     ShowCurrentWeight(dialog);
     FreeEnlargedArrows();
     AddStepButton(dialog, IDC_STEP_UP, 1, IDB_STEP_UP, &EnlargedArrows[0]);
@@ -100,7 +100,7 @@ static INT_PTR FollowWeightText(HWND dialog, HWND sender) {
     char text[kWeightTextSize * 3];
     GetItemText(dialog, IDC_WEIGHT_EDIT, kWeightTextRead, text, sizeof text);
     CurrentWeight = ParseWeightText(text);
-    RepaintBoard(dialog);
+    ShowTypedWeightOnBoard(dialog);
     return TRUE;
 }
 
@@ -146,7 +146,7 @@ static INT_PTR WeightEntryCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK WeightEntryDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        return OpenWeightEntry(dialog);
+        return OnWeightEntryOpen(dialog);
     case WM_COMMAND:
         return WeightEntryCommand(dialog, wParam, lParam);
     case WM_PAINT:

@@ -4,8 +4,6 @@
 
 #include "render/number_layout.h"
 
-char BoardSpeech[kBoardSpeechSize];
-
 namespace {
 
 enum { kFigureSize = 24 };
