@@ -30,6 +30,10 @@ extern const wchar_t kBringForwardName[];
 extern UINT BringForwardMsg;
 void BringBoardForward(HWND window);
 
+// Runs the program to its end: the folder claimed, the board window made
+// and its message loop; returns the exit code.
+int RunBoardProgram(HINSTANCE instance, int showCommand);
+
 LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 int InitBoard(HWND window, const CREATESTRUCTW* creation);

@@ -9,6 +9,7 @@
 #include "store/import_file.h"
 #include "store/log_text.h"
 #include "store/platform.h"
+#include "store/records.h"
 
 static const uint8_t* Data;
 static size_t Size, At;
@@ -31,6 +32,7 @@ static void InstallMemoryFiles() {
     Files.closeFile = [](FileHandle) {};
     Files.replaceFile = [](const char*, const char*) { return 0; };
     Files.removeFile = [](const char*) {};
+    Files.stampFile = [](const char*) { return FileStamp{kReadMissing, 0, 0}; };
     Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) {
         return (int)kIdOk;
     };
@@ -41,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     InstallMemoryFiles();
     Data = data, Size = size;
     Settings.weightdatalen = 0;
+    LogStamp = Files.stampFile("taiju.dat"); // as read at start-up: no other program writes here
     ImportSummary s = ReadImportFile("in.csv");
     Require(s.verdict >= kImportReady && s.verdict <= kImportTooMany && s.known == 0);
     Require(s.unreadable >= 0 && (s.unreadable == 0) == (s.firstUnreadable == 0));
