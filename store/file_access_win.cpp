@@ -133,13 +133,7 @@ static FileStamp WinStampFile(const char* name) {
 }
 
 void InstallFileSeams() {
-    Files.openFile = WinOpenFile;
-    Files.readSome = WinReadSome;
-    Files.createFile = WinCreateFile;
-    Files.writeFile = WinWriteFile;
-    Files.commitFile = WinCommitFile;
-    Files.closeFile = WinCloseFile;
-    Files.replaceFile = WinReplaceFile;
-    Files.removeFile = WinRemoveFile;
-    Files.stampFile = WinStampFile;
+    // In the order FileSeams lists them.
+    Files = FileSeams{WinOpenFile,  WinReadSome,    WinCreateFile, WinWriteFile, WinCommitFile,
+                      WinCloseFile, WinReplaceFile, WinRemoveFile, WinStampFile};
 }

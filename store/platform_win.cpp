@@ -49,10 +49,7 @@ static int WinUtcOffsetMinutes(int64_t utcSeconds) {
 }
 
 void InstallPlatformSeams() {
-    Platform.localDate = WinLocalDate;
-    Platform.screenWidth = WinScreenWidth;
-    Platform.screenHeight = WinScreenHeight;
-    Platform.messageBox = WinMessageBox;
-    Platform.utcOffsetMinutes = WinUtcOffsetMinutes;
+    Platform = PlatformSeams{WinLocalDate, WinScreenWidth, WinScreenHeight, WinMessageBox,
+                             WinUtcOffsetMinutes};
     InstallFileSeams();
 }
