@@ -6,7 +6,7 @@
 
 namespace {
 
-enum { kFigureSize = 24 };
+enum { kFigureSize = 32 }; // the longest, "−214748364.8", with room
 
 // Tenths as "52.3" or "−0.4" (the minus sign, not the hyphen); with `plus`,
 // zero and up as "+0.4", the board's sign glyph.

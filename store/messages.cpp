@@ -27,18 +27,18 @@ void ShowStoreError(OwnerWindow owner, const char* text, const char* caption) {
 
 StoreResult ShowStoreResult(OwnerWindow owner, StoreResult result) {
     static const struct {
-        StoreResult result;
         const char* text;
         const char* caption;
+        StoreResult result;
         unsigned icon;
     } kBoxes[] = {
-        {kStoreSettingsNotSaved, kSettingsOpenErrorText, kOpenErrorCaption, kMbIconError},
-        {kStoreLogPartlyRead, kLogPartlyReadText, kOpenErrorCaption, kMbIconError},
-        {kStoreLogChanged, kLogChangedText, kOpenErrorCaption, kMbIconError},
-        {kStoreWriteFailed, kLogOpenErrorText, kOpenErrorCaption, kMbIconError},
+        {kSettingsOpenErrorText, kOpenErrorCaption, kStoreSettingsNotSaved, kMbIconError},
+        {kLogPartlyReadText, kOpenErrorCaption, kStoreLogPartlyRead, kMbIconError},
+        {kLogChangedText, kOpenErrorCaption, kStoreLogChanged, kMbIconError},
+        {kLogOpenErrorText, kOpenErrorCaption, kStoreWriteFailed, kMbIconError},
         // What a typed weighing cannot be: the dialog stays open to mend it.
-        {kStoreLogFull, kLogFullText, kInputErrorCaption, kMbIconWarning},
-        {kStoreNotStorable, kNotStorableText, kInputErrorCaption, kMbIconWarning},
+        {kLogFullText, kInputErrorCaption, kStoreLogFull, kMbIconWarning},
+        {kNotStorableText, kInputErrorCaption, kStoreNotStorable, kMbIconWarning},
     };
     for (const auto& box : kBoxes)
         if (box.result == result)
