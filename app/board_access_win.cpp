@@ -8,7 +8,9 @@
 #include <string.h>
 
 #include "render/board_speech.h"
-#include "store/system_library_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
+#include "win/utf8_win.h"
 
 namespace {
 
@@ -32,23 +34,19 @@ struct AccessEntries {
 };
 AccessEntries Access;
 
-template <typename Fn> void Find(HMODULE library, const char* name, Fn* entry) {
-    FARPROC found = library != NULL ? GetProcAddress(library, name) : NULL;
-    *entry = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(found));
-}
-
 bool FindAccessEntries() {
     if (!Access.looked) {
         Access.looked = true;
         HMODULE com = LoadSystemLibrary(L"ole32.dll");
         HMODULE acc = LoadSystemLibrary(L"oleacc.dll");
         HMODULE aut = LoadSystemLibrary(L"oleaut32.dll");
-        Find(com, "CoInitializeEx", &Access.coInitializeEx);
-        Find(com, "CoUninitialize", &Access.coUninitialize);
-        Find(com, "CoDisconnectObject", &Access.coDisconnectObject);
-        Find(acc, "CreateStdAccessibleObject", &Access.createStdAccessibleObject);
-        Find(acc, "LresultFromObject", &Access.lresultFromObject);
-        Find(aut, "SysAllocString", &Access.sysAllocString);
+        Access.coInitializeEx = FindEntry<CoInitializeExFn>(com, "CoInitializeEx");
+        Access.coUninitialize = FindEntry<CoUninitializeFn>(com, "CoUninitialize");
+        Access.coDisconnectObject = FindEntry<CoDisconnectObjectFn>(com, "CoDisconnectObject");
+        Access.createStdAccessibleObject =
+            FindEntry<CreateStdAccessibleObjectFn>(acc, "CreateStdAccessibleObject");
+        Access.lresultFromObject = FindEntry<LresultFromObjectFn>(acc, "LresultFromObject");
+        Access.sysAllocString = FindEntry<SysAllocStringFn>(aut, "SysAllocString");
     }
     return Access.coInitializeEx && Access.coUninitialize && Access.coDisconnectObject &&
            Access.createStdAccessibleObject && Access.lresultFromObject && Access.sysAllocString;
@@ -106,8 +104,7 @@ struct BoardAccessible final : IAccessible {
         if (!IsSelf(child))
             return standard->get_accValue(child, value);
         wchar_t text[kBoardSpeechSize];
-        if (MultiByteToWideChar(CP_UTF8, 0, BoardSpeech, -1, text, kBoardSpeechSize) == 0)
-            text[0] = 0;
+        WidenUtf8(BoardSpeech, text, kBoardSpeechSize);
         return Text(text, value);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -197,6 +194,8 @@ bool PrepareAccessible(HWND window) {
 }
 
 } // namespace
+
+char BoardSpeech[kBoardSpeechSize];
 
 LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     // The id is a 32-bit value whatever the width of lParam.

@@ -3,6 +3,8 @@
 #include <stdio.h>
 
 #include "app/interaction.h"
+#include "app/modal.h"
+#include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/records.h"
 #include "store/settings_file.h"
@@ -15,35 +17,33 @@ const char kResetDoneCaption[] = "完了";
 const char kMenuErrorCaption[] = "OPEN ERROR";
 
 int RunResetCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
-    ModalOpen = 1;
-    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) == kIdYes &&
-        ResetLog(owner) == 0) {
-        CurrentWeight = 0.0;
+    ModalScope modal;
+    if (Platform.messageBox(owner, kResetQuestion, kResetQuestionCaption, kMbYesNo) != kIdYes)
+        return 0;
+    if (LogSaved(ShowStoreResult(owner, ResetWeighings()))) {
         // Scrolling belongs to the entries that are gone; a log that grows
         // again starts with its newest entries in view.
         ScrollBack = 0;
-        SaveSettings(owner);
         repaint(owner);
         Platform.messageBox(owner, kResetDone, kResetDoneCaption, kMbOk);
     }
-    ModalOpen = 0;
     return 0;
 }
 
 int RunTrendCommand(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
     Options.trend = Options.trend == 1 ? 0 : 1;
-    ModalOpen = 1; // a failed save shows its box, and no menu may open over it
-    SaveSettings(owner);
-    ModalOpen = 0;
+    {
+        ModalScope modal; // a failed save shows its box
+        SaveSettings(owner);
+    }
     repaint(owner);
     return 0;
 }
 
 int RunCsvCommand(OwnerWindow owner) {
-    ModalOpen = 1;
+    ModalScope modal;
     ReadLogAgain(); // the copy holds what another program added to taiju.dat
     SaveLog(owner, 1);
-    ModalOpen = 0;
     return 0;
 }
 

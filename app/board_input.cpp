@@ -15,30 +15,28 @@ BoardPoint BoardPointFromParam(uint32_t lParam) {
     return p;
 }
 
-int32_t NarrowerSpan(int32_t span) {
-    switch (span) {
-    case 360:
-        return 90;
-    case 90:
-        return 30;
-    case 30:
-        return 7;
-    default:
-        return span;
+// The spans in order, narrowest first.
+static const int32_t kSpans[] = {7, 30, 90, 360};
+enum { kSpanCount = sizeof kSpans / sizeof kSpans[0] };
+
+// The span `step` places along kSpans, held at both ends; a span that is
+// not one of them stays.
+static int32_t SpanAlong(int32_t span, int step) {
+    for (int i = 0; i < kSpanCount; i++) {
+        if (kSpans[i] == span) {
+            int to = i + step < 0 ? 0 : i + step >= kSpanCount ? kSpanCount - 1 : i + step;
+            return kSpans[to];
+        }
     }
+    return span;
+}
+
+int32_t NarrowerSpan(int32_t span) {
+    return SpanAlong(span, -1);
 }
 
 int32_t WiderSpan(int32_t span) {
-    switch (span) {
-    case 7:
-        return 30;
-    case 30:
-        return 90;
-    case 90:
-        return 360;
-    default:
-        return span;
-    }
+    return SpanAlong(span, 1);
 }
 
 MouseMoveEffect TrackMouseMove(uint32_t lParam) {
@@ -95,7 +93,6 @@ ClickAction ReleaseLeftButton(uint32_t lParam) {
     }
     if (InWeightZone(p.x, p.y)) {
         DragCountdown = 0;
-        ModalOpen = 1;
         return kClickWeightEntry;
     }
     if (DragCountdown >= 2 && InExitButton(p.x, p.y)) {

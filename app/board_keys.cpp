@@ -34,7 +34,6 @@ BoardKeyAction PressBoardKey(uint32_t key) {
         if (ModalOpen != 0)
             return kKeyIgnored;
         DragCountdown = 0;
-        ModalOpen = 1;
         return kKeyWeightEntry;
     case kKeyAdd:
     case kKeyOemPlus:

@@ -21,7 +21,7 @@ enum { kNoReadoutColumn = 254 };
 enum BoardKeyAction {
     kKeyIgnored = 0,
     kKeyRepaint,     // repaint without erasing
-    kKeyWeightEntry, // open the weight entry dialog (ModalOpen is set), then repaint erasing
+    kKeyWeightEntry, // open the weight entry dialog, then repaint erasing
 };
 
 // A key pressed on the board: the arrows step the read-out, Home and End

@@ -9,13 +9,10 @@
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/hover_tables.h"
-#include "render/picture_load_win.h"
 #include "render/sprite_sheet_win.h"
 #include "store/log_file.h"
 #include "store/records.h"
 #include "store/settings_file.h"
-
-enum { kWindowWidth = 256, kWindowHeight = 106 };
 
 static const COLORREF kTransparentKey = RGB(128, 0, 0);
 
@@ -26,17 +23,9 @@ static void CreateSurfaces(HWND window) {
     HDC screen = GetDC(window);
     Board.Backbuffer = CreateCompatibleDC(screen);
     Board.SpriteSurface = CreateCompatibleDC(screen);
-    Board.BackbufferBitmap = CreateCompatibleBitmap(screen, kWindowWidth, kWindowHeight);
+    Board.BackbufferBitmap = CreateCompatibleBitmap(screen, kBoardWindowWidth, kBoardWindowHeight);
     SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
     ReleaseDC(window, screen);
-}
-
-// The Backbuffer holds its screen-compatible bitmap by now: the pictures take
-// the screen's format from it.
-static void LoadPictures(HINSTANCE instance) {
-    for (int i = 0; i < kPictureCount; i++) {
-        Board.Pictures[i] = LoadPicture(instance, kPictureIds[i], Board.Backbuffer);
-    }
 }
 
 static void CreateBoardFont() {
@@ -57,7 +46,7 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     LoadLog();
     CreateSurfaces(window);
     AddTrayIcon(window, kTrayIconId, Board.TrayIcon, TrayTip);
-    LoadPictures(creation->hInstance);
+    LoadBoardPictures(creation->hInstance);
     ComposeSpriteSheet();
     CreateBoardPens();
     CreateBoardFont();
@@ -73,40 +62,6 @@ int InitBoard(HWND window, const CREATESTRUCTW* creation) {
     return 0;
 }
 
-static void FreeObject(HGDIOBJ object) {
-    if (object != NULL) {
-        DeleteObject(object);
-    }
-}
-
-static void FreeDrawingObjects() {
-    // The surfaces go first, before any bitmap that may be selected into them.
-    DeleteDC(Board.Backbuffer);
-    DeleteDC(Board.SpriteSurface);
-    FreeObject(Board.BackbufferBitmap);
-    FreeObject(Board.SpriteSheet);
-    for (int i = 0; i < kPictureCount; i++) {
-        FreeObject(Board.Pictures[i]);
-    }
-    FreeObject(Board.BoardFont);
-    FreeObject(Board.PanelBrush);
-    HPEN pens[] = {Board.WeightPenThick,  Board.TargetPen,      Board.MarkerPenLarge,
-                   Board.WeightPenMedium, Board.WeightPenThin,  Board.MarkerPenMedium,
-                   Board.MarkerPenSmall,  Board.UnderweightPen, Board.OverweightPen,
-                   Board.IdealGainPen,    Board.TrendPen};
-    for (HPEN pen : pens) {
-        FreeObject(pen);
-    }
-    // No handle outlives its object: a paint that still comes draws nothing.
-    HICON icon = Board.AppIcon;
-    HICON trayIcon = Board.TrayIcon;
-    HINSTANCE instance = Board.Instance;
-    memset(&Board, 0, sizeof Board);
-    Board.AppIcon = icon;
-    Board.TrayIcon = trayIcon;
-    Board.Instance = instance;
-}
-
 int ShutdownBoard(HWND window) {
     if (BoardShutDown) {
         return 0;
@@ -120,7 +75,7 @@ int ShutdownBoard(HWND window) {
     }
     SaveSettings(window);
     KillTimer(window, kClockTimerId);
-    FreeDrawingObjects();
+    FreeBoardObjects();
     RemoveTrayIcon(window, kTrayIconId);
     CloseBoardAccessible();
     PostQuitMessage(0);

@@ -2,18 +2,18 @@
 #include "app/board_commands.h"
 #include "app/import_command.h"
 #include "app/interaction.h"
+#include "app/modal.h"
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "res/resource.h"
 #include "store/platform.h"
-#include "store/system_library_win.h"
+#include "win/system_library_win.h"
 
 #include "dialogs/dialog_procs_win.h"
 
 static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
-    ModalOpen = 1;
+    ModalScope modal;
     LoadDialogLibraries();
-    // The dialog clears ModalOpen itself when it closes.
     DialogBoxParamW(Board.Instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
 }
 
@@ -95,7 +95,6 @@ int ShowBoardMenuAtCorner(HWND window) {
 
 INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        ModalOpen = 0;
         EndDialog(dialog, 0);
         return TRUE;
     }

@@ -6,6 +6,7 @@
 #include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/board_scale.h"
+#include "render/board_speech.h"
 #include "render/paint_win.h"
 #include "res/resource.h"
 
@@ -21,8 +22,15 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTW* creation) {
     return InitBoard(window, creation);
 }
 
+// After the paint: the date it showed, the words for a screen reader.
 static LRESULT OnPaint(HWND window) {
     LRESULT result = PaintBoard(window);
+    const PaintRecord& painted = LastPaint();
+    if (painted.painted) {
+        PaintedDay =
+            MakeDate(painted.state.today.year, painted.state.today.month, painted.state.today.day);
+        FormatBoardSpeech(painted.plan, painted.state, BoardSpeech, sizeof BoardSpeech);
+    }
     RefreshTrayTip(window);
     AnnounceBoardValue(window);
     return result;

@@ -4,7 +4,7 @@
 #include "app/interaction.h"
 #include "app/shell_win.h"
 #include "render/board_scale.h"
-#include "render/window_dpi_win.h"
+#include "win/dpi_win.h"
 #include "store/records.h"
 
 // The dialog frame's width and height, as this window has it at its DPI.

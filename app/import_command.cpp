@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "app/interaction.h"
+#include "app/modal.h"
 #include "store/messages.h"
 #include "store/records.h"
 
@@ -94,12 +95,11 @@ int RunImportCommand(OwnerWindow owner, ChooseImportFileFn choose,
                      void (*repaint)(OwnerWindow owner)) {
     if (ModalOpen)
         return -1;
-    ModalOpen = 1;
+    ModalScope modal;
     char path[kImportPathSize];
     if (LogPartlyRead)
         ShowStoreError(owner, kLogPartlyReadText, kOpenErrorCaption); // no save could keep it
     else if (choose(owner, path, sizeof path))
         ImportChosenFile(owner, path, repaint);
-    ModalOpen = 0;
     return 0;
 }

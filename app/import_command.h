@@ -10,7 +10,7 @@ extern const char kImportCaption[];
 // Asks the user for a file: 1 with its path (UTF-8) in path, 0 when cancelled.
 typedef int (*ChooseImportFileFn)(OwnerWindow owner, char* path, int size);
 
-// Refused while ModalOpen is set; sets and clears it itself.
+// Refused while ModalOpen is set; holds a ModalScope while it runs.
 int RunImportCommand(OwnerWindow owner, ChooseImportFileFn choose,
                      void (*repaint)(OwnerWindow owner));
 

@@ -6,14 +6,15 @@
 
 #include "app/import_command.h"
 #include "app/shell_win.h"
-#include "store/system_library_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
+#include "win/utf8_win.h"
 
 typedef BOOL(WINAPI* GetOpenFileNameFn)(OPENFILENAMEW*);
 
 static GetOpenFileNameFn OpenFileDialog() {
     static HMODULE library = LoadSystemLibrary(L"comdlg32.dll");
-    FARPROC entry = library != NULL ? GetProcAddress(library, "GetOpenFileNameW") : NULL;
-    return reinterpret_cast<GetOpenFileNameFn>(reinterpret_cast<void (*)()>(entry));
+    return FindEntry<GetOpenFileNameFn>(library, "GetOpenFileNameW");
 }
 
 int ChooseImportFile(OwnerWindow owner, char* path, int size) {
@@ -34,5 +35,5 @@ int ChooseImportFile(OwnerWindow owner, char* path, int size) {
     LoadDialogLibraries();
     if (open == NULL || !open(&dialog))
         return 0;
-    return WideCharToMultiByte(CP_UTF8, 0, file, -1, path, size, NULL, NULL) > 0;
+    return NarrowToUtf8(file, path, size);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/trend_tip.h"
+#include "render/board_speech.h"
 
 enum { kTrayIconId = 101 };
 // The timer that looks at the clock for the date column, once a minute.
@@ -29,6 +30,10 @@ extern const wchar_t kBringForwardName[];
 extern UINT BringForwardMsg;
 void BringBoardForward(HWND window);
 
+// Runs the program to its end: the folder claimed, the board window made
+// and its message loop; returns the exit code.
+int RunBoardProgram(HINSTANCE instance, int showCommand);
+
 LRESULT CALLBACK BoardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 int InitBoard(HWND window, const CREATESTRUCTW* creation);
@@ -49,8 +54,10 @@ BOOL RemoveTrayIcon(HWND window, UINT id);
 // target or the trend switch may have changed.
 void RefreshTrayTip(HWND window);
 
-// The board as an accessible object (WM_GETOBJECT), the notice that its
-// value changed, after each paint, and its end at shutdown.
+// The board as an accessible object (WM_GETOBJECT), its value (what the
+// last paint showed, render/board_speech.h), the notice that the value
+// changed, after each paint, and its end at shutdown.
+extern char BoardSpeech[kBoardSpeechSize];
 LRESULT AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId);
 void AnnounceBoardValue(HWND window);
 void CloseBoardAccessible();

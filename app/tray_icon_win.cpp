@@ -3,7 +3,9 @@
 
 #include <string.h>
 
+#include "render/chart_state.h"
 #include "store/records.h"
+#include "win/utf8_win.h"
 
 NOTIFYICONDATAW TrayIconData;
 char TrayTip[kTrayTipSize];
@@ -11,10 +13,8 @@ char TrayTip[kTrayTipSize];
 // The record's tip: the text cut to what it holds, the last place the zero.
 static void SetRecordTip(const char* tip) {
     TrayIconData.szTip[0] = 0;
-    if (tip != NULL) {
-        MultiByteToWideChar(CP_UTF8, 0, tip, -1, TrayIconData.szTip, kTrayTipSize);
-        TrayIconData.szTip[kTrayTipSize - 1] = 0;
-    }
+    if (tip != NULL)
+        WidenUtf8(tip, TrayIconData.szTip, kTrayTipSize);
 }
 
 BOOL AddTrayIcon(HWND window, UINT id, HICON icon, const char* tip) {
@@ -52,7 +52,8 @@ void RefreshTrayTip(HWND) {
         return;
     memcpy(shown, now, sizeof shown);
     char tip[kTrayTipSize];
-    FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, Settings.weightdatalen,
+    const int64_t* trend = Options.trend == 1 ? LogTrend() : nullptr;
+    FormatTrayTip(tip, sizeof tip, Options.trend, WeightLog, trend, Settings.weightdatalen,
                   Settings.targetweight);
     if (strcmp(tip, TrayTip) == 0)
         return;

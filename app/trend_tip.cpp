@@ -18,10 +18,10 @@ void FormatTenths(char out[kNumberSize], int32_t tenths, bool sign) {
 
 } // namespace
 
-void FormatTrayTip(char* out, size_t size, int32_t trendOn, const WeightEntry* log, int32_t count,
-                   int32_t target) {
+void FormatTrayTip(char* out, size_t size, int32_t trendOn, const WeightEntry* log,
+                   const int64_t* grams, int32_t count, int32_t target) {
     TrendSummary t;
-    if (trendOn != 1 || SummarizeTrend(log, count, target, &t) != 0) {
+    if (trendOn != 1 || SummarizeTrend(log, grams, count, target, &t) != 0) {
         snprintf(out, size, "weighminder");
         return;
     }

@@ -11,7 +11,7 @@
 // icon's record holds: 128 characters with the zero.
 enum { kTrayTipSize = 128 };
 
-// The tip for the log and the target (tenths). With trendOn 0, or an empty
-// log, it is "weighminder" alone.
-void FormatTrayTip(char* out, size_t size, int32_t trendOn, const WeightEntry* log, int32_t count,
-                   int32_t target);
+// The tip for the log, its CarryTrend grams and the target (tenths). With
+// trendOn 0, or an empty log, it is "weighminder" alone.
+void FormatTrayTip(char* out, size_t size, int32_t trendOn, const WeightEntry* log,
+                   const int64_t* grams, int32_t count, int32_t target);

@@ -41,6 +41,7 @@ void Prepare() {
     atexit(RemoveFolder);
     InstallPlatformSeams();
     ResetRecordsToDefaults();
+    LoadLog(); // no taiju.dat yet: that is what the first save replaces
     for (int i = 0; i < kLogCapacity; i++)
         WeightLog[i] = WeightEntry{20000101 + i % 28, 400 + i % 600};
     Settings.weightdatalen = kLogCapacity;

@@ -1,13 +1,11 @@
 // The data edit dialog: steps through a working copy of the log; OK checks
 // the record on screen, copies the copy back and saves the log.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/edit_log.h"
-#include "store/log_file.h"
+#include "store/messages.h"
 #include "store/platform.h"
 
 static const int kRecordFields[] = {IDC_DATA_NO,    IDC_DATA_NEXT, IDC_DATA_PREVIOUS, IDC_DATA_YEAR,
@@ -80,22 +78,18 @@ static INT_PTR StepRecord(HWND dialog, int controlId) {
     return TRUE;
 }
 
-// ModalOpen stays set until the dialog ends: a refused save shows its box.
 static INT_PTR AcceptRecords(HWND dialog) {
     if (!EditLogEmpty()) {
         int fault = TakeInEditRecord(ReadRecord(dialog));
         if (fault != 0)
             return InputError(dialog, fault);
-        CommitEditLog();
-        SaveLog(dialog, 0);
+        ShowStoreResult(dialog, CommitEditLog());
     }
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
 
 static INT_PTR CancelRecords(HWND dialog) {
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

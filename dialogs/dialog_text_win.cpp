@@ -1,13 +1,13 @@
 #include "dialogs/dialog_text_win.h"
 
 #include "dialogs/utf8_text.h"
+#include "win/utf8_win.h"
 
 enum { kWideTextSize = 256 };
 
 void SetItemText(HWND dialog, int id, const char* utf8) {
     wchar_t wide[kWideTextSize];
-    if (MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, kWideTextSize) == 0)
-        wide[0] = 0;
+    WidenUtf8(utf8, wide, kWideTextSize);
     SetDlgItemTextW(dialog, id, wide);
 }
 

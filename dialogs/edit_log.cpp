@@ -5,12 +5,12 @@
 
 #include "dialogs/number_text.h"
 #include "res/resource.h"
+#include "store/log_changes.h"
 
 WeightEntry EditLog[kLogCapacity];
 int32_t EditRecordNo;
 
 const char kInputErrorText[] = "入力内容に誤りがあります。";
-const char kInputErrorCaption[] = "入力エラー";
 
 static int LogCount() {
     int count = Settings.weightdatalen;
@@ -87,9 +87,6 @@ int PreviousRecordEnabled() {
     return EditRecordNo > 1;
 }
 
-void CommitEditLog() {
-    if (EditLogEmpty())
-        return;
-    memcpy(WeightLog, EditLog, sizeof(WeightEntry) * LogCount());
-    LogRevision++;
+StoreResult CommitEditLog() {
+    return EditLogEmpty() ? kStoreNothingToSave : CorrectLog(EditLog, LogCount());
 }

@@ -6,6 +6,7 @@
 
 #include "dialogs/settings_input.h"
 #include "store/records.h"
+#include "store/store_result.h"
 
 extern WeightEntry EditLog[kLogCapacity];
 extern int32_t EditRecordNo; // 1-based number of the record on screen
@@ -19,8 +20,7 @@ struct RecordForm {
     char weight[kDialogTextSize]; // 1028, kg with one decimal
 };
 
-extern const char kInputErrorText[];
-extern const char kInputErrorCaption[];
+extern const char kInputErrorText[]; // under kInputErrorCaption (store/messages.h)
 
 // Copies the log into EditLog and puts its newest record on screen.
 void OpenEditLog();
@@ -43,5 +43,5 @@ int TakeInEditRecord(const RecordForm& form);
 void StepEditRecord(int controlId);
 int NextRecordEnabled();
 int PreviousRecordEnabled();
-// Copies the working copy back over the log.
-void CommitEditLog();
+// Copies the working copy back over the log and saves it (CorrectLog).
+StoreResult CommitEditLog();

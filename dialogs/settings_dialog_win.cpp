@@ -1,18 +1,17 @@
 // The settings dialog: the controls act on the settings only on OK; the
 // period start is picked on a month calendar made when the dialog opens.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
 #include <commctrl.h>
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
 #include "store/settings_file.h"
-#include "render/window_dpi_win.h"
-#include "store/system_library_win.h"
+#include "win/dpi_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
 
 HWND PeriodCalendar;
 
@@ -33,11 +32,9 @@ static void RegisterCalendarClass() {
     if (CommonControls == NULL) {
         CommonControls = LoadSystemLibrary(L"comctl32.dll");
     }
-    FARPROC entry =
-        CommonControls != NULL ? GetProcAddress(CommonControls, "InitCommonControlsEx") : NULL;
-    if (entry != NULL) {
-        InitCommonControlsFn init =
-            reinterpret_cast<InitCommonControlsFn>(reinterpret_cast<void (*)()>(entry));
+    InitCommonControlsFn init =
+        FindEntry<InitCommonControlsFn>(CommonControls, "InitCommonControlsEx");
+    if (init != NULL) {
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
         init(&classes);
     }
@@ -158,13 +155,10 @@ static INT_PTR FollowCalendar(HWND dialog, const NMHDR* notice) {
     return TRUE;
 }
 
-// ModalOpen stays set until the dialog ends: a save or a load may show its
-// box first, and no menu may open over it.
 static INT_PTR AcceptSettings(HWND dialog) {
     FormToSettings(ReadSettingsForm(dialog), &Settings);
     PeriodStartDate = PendingPeriodDate;
     SaveSettings(dialog);
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
@@ -174,7 +168,6 @@ static INT_PTR AcceptSettings(HWND dialog) {
 static INT_PTR CancelSettings(HWND dialog) {
     LoadSettings(dialog);
     LoadLog();
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }

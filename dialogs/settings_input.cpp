@@ -5,6 +5,7 @@
 
 #include "dialogs/number_text.h"
 #include "store/calendar.h"
+#include "win/dpi.h"
 
 enum { kMostMonths = 12 };
 
@@ -40,16 +41,9 @@ int OriginalWeightEnabled(int idealGainTicked) {
     return idealGainTicked != 0;
 }
 
-// Pixels at 96 DPI at another DPI, rounded to the nearest.
-static int AtDpi(int pixels, int dpi) {
-    if (dpi <= 0)
-        dpi = 96;
-    return static_cast<int>((static_cast<int64_t>(pixels) * dpi + 48) / 96);
-}
-
 CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHeight, int dpi) {
     CalendarLayout layout;
-    int countMargin = AtDpi(10, dpi);
+    int countMargin = PixelsAtDpi(10, dpi);
     int n = 1;
     // A calendar that reports no width still gets one month, and never more
     // than a year's worth.
@@ -57,10 +51,10 @@ CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHe
            (monthWidth + countMargin) * (n + 1) < dialogWidth)
         n++;
     layout.months = n;
-    layout.dialogHeight = monthHeight + AtDpi(220, dpi);
-    layout.x = AtDpi(10, dpi);
-    layout.y = AtDpi(185, dpi);
-    layout.width = (monthWidth + AtDpi(15, dpi)) * n;
+    layout.dialogHeight = monthHeight + PixelsAtDpi(220, dpi);
+    layout.x = PixelsAtDpi(10, dpi);
+    layout.y = PixelsAtDpi(185, dpi);
+    layout.width = (monthWidth + PixelsAtDpi(15, dpi)) * n;
     layout.height = monthHeight;
     return layout;
 }

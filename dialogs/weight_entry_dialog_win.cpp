@@ -1,19 +1,17 @@
 // The weight entry dialog: CurrentWeight follows the box as it is typed or
 // stepped, so the board behind shows the value being entered.
-// resource.h first: one of its ids shares a name with a system cursor macro.
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
 #include <stdint.h>
 
-#include "app/interaction.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/number_text.h"
 #include "dialogs/weight_input.h"
 #include "render/board_objects.h"
 #include "render/board_scale.h"
-#include "render/window_dpi_win.h"
-#include "store/log_file.h"
+#include "win/dpi_win.h"
+#include "store/log_changes.h"
 #include "store/platform.h"
 
 int StepCurrentWeight(HWND, int controlId) {
@@ -23,7 +21,7 @@ int StepCurrentWeight(HWND, int controlId) {
 
 // The board shows CurrentWeight while it is typed; its painter leaves the
 // foreground and the keyboard with the dialog.
-static void RepaintBoard(HWND dialog) {
+static void ShowTypedWeightOnBoard(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);
     if (!owner || !IsWindowVisible(dialog))
         return; // opening: the box shows the weight the board shows already
@@ -88,7 +86,7 @@ static void AddStepButton(HWND dialog, int id, int y, int picture, HBITMAP* enla
                         reinterpret_cast<LPARAM>(*enlarged != NULL ? *enlarged : Picture(picture)));
 }
 
-static INT_PTR OpenWeightEntry(HWND dialog) {
+static INT_PTR OnWeightEntryOpen(HWND dialog) {
     ShowCurrentWeight(dialog);
     FreeEnlargedArrows();
     AddStepButton(dialog, IDC_STEP_UP, 1, IDB_STEP_UP, &EnlargedArrows[0]);
@@ -102,7 +100,7 @@ static INT_PTR FollowWeightText(HWND dialog, HWND sender) {
     char text[kWeightTextSize * 3];
     GetItemText(dialog, IDC_WEIGHT_EDIT, kWeightTextRead, text, sizeof text);
     CurrentWeight = ParseWeightText(text);
-    RepaintBoard(dialog);
+    ShowTypedWeightOnBoard(dialog);
     return TRUE;
 }
 
@@ -113,36 +111,19 @@ static INT_PTR StepWeight(HWND dialog, int controlId) {
     return TRUE;
 }
 
-// The dialog stays open with the value in the box, so the user can fix it.
-static INT_PTR RefuseWeight(HWND dialog, WeightVerdict verdict) {
-    Platform.messageBox(dialog, WeightVerdictMessage(verdict), kWeightEntryErrorCaption,
-                        kMbOk | kMbIconWarning);
-    FocusItem(dialog, IDC_WEIGHT_EDIT);
-    return TRUE;
-}
-
+// What the store says of the weighing: a refused one keeps the dialog open
+// with the value in the box, so nothing typed is lost and the user can mend it.
 static INT_PTR AcceptWeight(HWND dialog) {
-    WeightVerdict verdict = CheckWeightEntry(CurrentWeight, Settings.weightdatalen);
-    if (verdict != kWeightAccepted)
-        return RefuseWeight(dialog, verdict);
-    if (AppendWeightEntry(NewEntryDate(), KgToTenths(CurrentWeight)) != 0)
-        return RefuseWeight(dialog, kWeightNotStorable);
-    int saved = SaveAppendedEntry(dialog);
-    if (saved == kLogFullAfterReading)
-        return RefuseWeight(dialog, kWeightLogFull); // another program filled the log
-    if (saved != 0) {
-        // The log file could not be written (its own box said so) and the
-        // entry was taken back: the dialog stays, so nothing typed is lost.
+    StoreResult result = RecordWeighing(NewEntryDate(), KgToTenths(CurrentWeight));
+    if (!LogSaved(ShowStoreResult(dialog, result))) {
         FocusItem(dialog, IDC_WEIGHT_EDIT);
         return TRUE;
     }
-    ModalOpen = 0;
     EndDialog(dialog, 0);
     return TRUE;
 }
 
 static INT_PTR CancelWeight(HWND dialog) {
-    ModalOpen = 0;
     CurrentWeight = NewestLoggedWeight();
     EndDialog(dialog, 0);
     return TRUE;
@@ -165,7 +146,7 @@ static INT_PTR WeightEntryCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK WeightEntryDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        return OpenWeightEntry(dialog);
+        return OnWeightEntryOpen(dialog);
     case WM_COMMAND:
         return WeightEntryCommand(dialog, wParam, lParam);
     case WM_PAINT:

@@ -8,8 +8,6 @@
 #include "dialogs/number_text.h"
 #include "res/resource.h"
 
-const char kWeightEntryErrorCaption[] = "入力エラー";
-
 void FormatWeight(double kg, char* out, size_t size) {
     snprintf(out, size, "%3.1f", kg);
 }
@@ -31,29 +29,6 @@ double SteppedWeight(double kg, int controlId) {
 double ShownWeight(double kg, char* text, size_t size) {
     FormatWeight(kg, text, size);
     return ParseWeightText(text);
-}
-
-WeightVerdict CheckWeightEntry(double kg, int count) {
-    if (count >= kLogCapacity || count < 0)
-        return kWeightLogFull;
-    int tenths = KgToTenths(kg);
-    if (tenths < kLowestStorableTenths || tenths > kHighestStorableTenths)
-        return kWeightNotStorable;
-    return kWeightAccepted;
-}
-
-const char* WeightVerdictMessage(WeightVerdict verdict) {
-    switch (verdict) {
-    case kWeightNotStorable:
-        return "記録できる体重は -99.9 kg から 999.9 kg までです。\r\n"
-               "値を直してから OK を押してください。";
-    case kWeightLogFull:
-        return "体重の記録が 65536 件に達したため、これ以上記録できません。\r\n"
-               "「体重データリセット」で記録を空にしてから入力してください。";
-    case kWeightAccepted:
-        break;
-    }
-    return "";
 }
 
 int EntryDate(const LocalDate& date) {

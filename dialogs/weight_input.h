@@ -1,5 +1,5 @@
-// Input rules of the weight entry dialog: the box's text, the 0.1 kg arrow
-// steps, and what an OK may append to the log.
+// Input rules of the weight entry dialog: the box's text and the 0.1 kg
+// arrow steps. What an OK may append is the store's to say (CheckWeighing).
 #pragma once
 #include <stddef.h>
 
@@ -8,15 +8,6 @@
 enum {
     kWeightTextRead = 6, // the box is read up to its first five characters
     kWeightTextSize = 32,
-    // A log record keeps the weight in four characters: -999 .. 9999 tenths.
-    kLowestStorableTenths = -999,
-    kHighestStorableTenths = 9999,
-};
-
-enum WeightVerdict {
-    kWeightAccepted = 0,
-    kWeightNotStorable,
-    kWeightLogFull,
 };
 
 // CurrentWeight as the box shows it: "%3.1f".
@@ -30,12 +21,6 @@ double SteppedWeight(double kg, int controlId);
 // back as. CurrentWeight always takes this value after an arrow step, so
 // repeated steps never gather floating-point error.
 double ShownWeight(double kg, char* text, size_t size);
-
-// Whether an OK with this weight may append to a log of count entries.
-WeightVerdict CheckWeightEntry(double kg, int count);
-// The message that tells the user why an entry was refused (UTF-8).
-const char* WeightVerdictMessage(WeightVerdict verdict);
-extern const char kWeightEntryErrorCaption[];
 
 // A date as yyyymmdd.
 int EntryDate(const LocalDate& date);

@@ -32,7 +32,7 @@ static void InstallMemoryFiles() {
     Files.closeFile = [](FileHandle) {};
     Files.replaceFile = [](const char*, const char*) { return 0; };
     Files.removeFile = [](const char*) {};
-    Files.stampFile = [](const char*) { return FileStamp{kReadMissing, 0, 0}; }; // no log yet
+    Files.stampFile = [](const char*) { return FileStamp{kReadMissing, 0, 0}; };
     Platform.messageBox = [](OwnerWindow, const char*, const char*, unsigned) {
         return (int)kIdOk;
     };
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     InstallMemoryFiles();
     Data = data, Size = size;
     Settings.weightdatalen = 0;
-    LogStamp = Files.stampFile("taiju.dat");
+    LogStamp = Files.stampFile("taiju.dat"); // as read at start-up: no other program writes here
     ImportSummary s = ReadImportFile("in.csv");
     Require(s.verdict >= kImportReady && s.verdict <= kImportTooMany && s.known == 0);
     Require(s.unreadable >= 0 && (s.unreadable == 0) == (s.firstUnreadable == 0));

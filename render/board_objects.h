@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "render/chart_plan.h"
+
 enum { kPictureCount = 48 };
 
 struct BoardObjects {
@@ -12,17 +14,10 @@ struct BoardObjects {
     HBITMAP BackbufferBitmap;
     HBITMAP Pictures[kPictureCount]; // indexed by PictureSlot(resource id)
     HFONT BoardFont;
-    HPEN WeightPenThick;
-    HPEN TargetPen;
-    HPEN MarkerPenLarge;
-    HPEN WeightPenMedium;
-    HPEN WeightPenThin;
-    HPEN MarkerPenMedium;
-    HPEN MarkerPenSmall;
-    HPEN UnderweightPen;
-    HPEN OverweightPen;
-    HPEN IdealGainPen;
-    HPEN TrendPen;
+    // WeightPenThick, TargetPen, MarkerPenLarge, WeightPenMedium,
+    // WeightPenThin, MarkerPenMedium, MarkerPenSmall, UnderweightPen,
+    // OverweightPen, IdealGainPen and TrendPen, indexed by ChartPen.
+    HPEN Pens[kChartPenCount];
     HBRUSH PanelBrush; // made on the first paint
     HICON AppIcon;
     HICON TrayIcon; // the small icon size the shell asks for; kept for the run
@@ -30,7 +25,6 @@ struct BoardObjects {
 };
 
 extern BoardObjects Board;
-extern HWND BoardWindow;
 
 // The 48 bitmap resource ids in one fixed order, and the slot of an id in
 // Board.Pictures (-1 for an id that is not one of them).
@@ -38,5 +32,13 @@ extern const int kPictureIds[kPictureCount];
 int PictureSlot(int resourceId);
 HBITMAP Picture(int resourceId);
 
-// The ten chart pens and the trend's, created once at start-up.
+// Loads every picture in kPictureIds; the Backbuffer holds its
+// screen-compatible bitmap by now, and the pictures take its format.
+void LoadBoardPictures(HINSTANCE instance);
+// Creates the chart's pens, one per row of kChartPens.
 void CreateBoardPens();
+// The board's pen for a ChartPen.
+HPEN ChartPenHandle(ChartPen pen);
+// Frees every object above but the icons and the instance; no handle
+// outlives its object, so a paint that still comes draws nothing.
+void FreeBoardObjects();

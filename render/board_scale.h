@@ -5,7 +5,9 @@
 #pragma once
 #include <stdint.h>
 
-enum { kBoardPixelsWide = 250, kBoardPixelsHigh = 100, kPlainDpi = 96 };
+#include "win/dpi.h"
+
+enum { kBoardPixelsWide = 250, kBoardPixelsHigh = 100 };
 
 struct ScaleRect {
     int32_t left, top, right, bottom;

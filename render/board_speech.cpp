@@ -4,11 +4,9 @@
 
 #include "render/number_layout.h"
 
-char BoardSpeech[kBoardSpeechSize];
-
 namespace {
 
-enum { kFigureSize = 32 }; // the widest int64_t, a sign of three bytes, the point and NUL
+enum { kFigureSize = 32 }; // the longest, "−214748364.8", with room
 
 // Tenths as "52.3" or "−0.4" (the minus sign, not the hyphen); with `plus`,
 // zero and up as "+0.4", the board's sign glyph.

@@ -1,15 +1,12 @@
 // What the board says to a screen reader: the numbers it shows, in words
-// of Japanese, UTF-8. Portable; PaintBoard writes BoardSpeech as it paints,
-// and the board's accessible object hands it out as its value.
+// of Japanese, UTF-8. Portable; the window writes it after each paint, and
+// the board's accessible object hands it out as its value.
 #pragma once
 #include <stddef.h>
 
 #include "render/board_plan.h"
 
 enum { kBoardSpeechSize = 256 };
-
-// What the last paint showed; empty before the first.
-extern char BoardSpeech[kBoardSpeechSize];
 
 // "体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)" from the plan's numbers,
 // cut to tenths as the board draws them; no BMI without a height. While the

@@ -49,37 +49,9 @@ void DrawStroke(HDC dc, ChartPlan& plan, const ChartStroke& s) {
 
 } // namespace
 
-HPEN ChartPenHandle(int32_t pen) {
-    switch (pen) {
-    case kPenWeightThick:
-        return Board.WeightPenThick;
-    case kPenTarget:
-        return Board.TargetPen;
-    case kPenMarkerLarge:
-        return Board.MarkerPenLarge;
-    case kPenWeightMedium:
-        return Board.WeightPenMedium;
-    case kPenWeightThin:
-        return Board.WeightPenThin;
-    case kPenMarkerMedium:
-        return Board.MarkerPenMedium;
-    case kPenMarkerSmall:
-        return Board.MarkerPenSmall;
-    case kPenUnderweight:
-        return Board.UnderweightPen;
-    case kPenOverweight:
-        return Board.OverweightPen;
-    case kPenTrend:
-        return Board.TrendPen;
-    default:
-        return Board.IdealGainPen;
-    }
-}
-
 int32_t PlotWeightChart(int32_t span, int32_t marker, int32_t scrollBack) {
     ChartPlan& plan = ChartScratch;
-    bool trend = Options.trend == 1;
-    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, trend, &plan) != 0)
+    if (PlanWeightChart(CurrentChartInput(), span, marker, scrollBack, &plan) != 0)
         return 0;
     for (int32_t i = 0; i < plan.strokeCount; i++)
         DrawStroke(Board.Backbuffer, plan, plan.strokes[i]);

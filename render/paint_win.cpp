@@ -6,7 +6,6 @@
 #include "render/board_objects.h"
 #include "render/board_plan.h"
 #include "render/board_scale.h"
-#include "render/board_speech.h"
 #include "render/chalk_win.h"
 #include "render/chart_win.h"
 #include "render/hover_tables.h"
@@ -15,32 +14,31 @@
 
 namespace {
 
-enum { kBoardWidth = 250, kBoardHeight = 100 };
-
 // The background's month strip as it was before the first paint drew on the
 // canvas: the canvas is the background picture itself, and nothing else
 // repaints the strip, so a changed month would land on the old digits.
 struct MonthStripCopy {
-    bool saved;
-    BITMAPINFOHEADER header; // kBoardWidth x kMonthStripHeight, bottom-up
-    uint32_t pixels[kBoardWidth * kMonthStripHeight];
+    bool taken;              // the first paint has tried
+    bool saved;              // and the strip was read
+    BITMAPINFOHEADER header; // kBoardPixelsWide x kMonthStripHeight, bottom-up
+    uint32_t pixels[kBoardPixelsWide * kMonthStripHeight];
 };
 MonthStripCopy MonthStrip;
 
 void SaveMonthStrip(HBITMAP background) {
     BITMAP bm;
-    if (!GetObject(background, sizeof bm, &bm) || bm.bmWidth != kBoardWidth ||
-        bm.bmHeight != kBoardHeight)
+    if (!GetObject(background, sizeof bm, &bm) || bm.bmWidth != kBoardPixelsWide ||
+        bm.bmHeight != kBoardPixelsHigh)
         return;
     BITMAPINFOHEADER h = {};
     h.biSize = sizeof h;
-    h.biWidth = kBoardWidth;
-    h.biHeight = kBoardHeight;
+    h.biWidth = kBoardPixelsWide;
+    h.biHeight = kBoardPixelsHigh;
     h.biPlanes = 1;
     h.biBitCount = 32;
     h.biCompression = BI_RGB;
     // Bottom-up scan lines: the strip's lowest row comes first.
-    int firstScan = kBoardHeight - (kMonthStripY + kMonthStripHeight);
+    int firstScan = kBoardPixelsHigh - (kMonthStripY + kMonthStripHeight);
     int got = GetDIBits(Board.Backbuffer, background, firstScan, kMonthStripHeight,
                         MonthStrip.pixels, (BITMAPINFO*)&h, DIB_RGB_COLORS);
     h.biHeight = kMonthStripHeight;
@@ -71,10 +69,12 @@ void DrawNumber(const ChalkNumberCall& c) {
 
 void PrepareCanvas(const BoardPlan& plan) {
     HBITMAP background = Picture(plan.background);
-    if (!Board.PanelBrush) {
+    if (!MonthStrip.taken) {
+        MonthStrip.taken = true;
         SaveMonthStrip(background);
-        Board.PanelBrush = CreateSolidBrush(RGB(0, 64, 0));
     }
+    if (Board.PanelBrush == NULL) // made once, on the first paint
+        Board.PanelBrush = CreateSolidBrush(RGB(0, 64, 0));
     SelectObject(Board.Backbuffer, background);
     SelectObject(Board.Backbuffer, Board.PanelBrush);
     PatBlt(Board.Backbuffer, 2, 5, 215, 80, PATCOPY);
@@ -114,14 +114,16 @@ void DrawReadout(const BoardPlan& plan) {
     HoverActive = 0;
 }
 
-BoardState CurrentBoardState() {
+// What the last paint read and drew, for those who describe it afterwards.
+PaintRecord Last;
+
+BoardState ReadBoardState() {
     BoardState s;
     s.currentWeight = CurrentWeight;
     s.log = WeightLog;
     s.logCount = Settings.weightdatalen;
     s.height = Settings.height;
     s.today = Platform.localDate();
-    PaintedDay = s.today.year * 10000 + s.today.month * 100 + s.today.day;
     s.faceIndex = FaceIndex;
     s.hoverActive = HoverActive;
     s.hoverX = HoverX;
@@ -160,10 +162,14 @@ void CopyBoardToWindow(HDC dc, const RECT& r) {
                SRCCOPY);
 }
 
+const PaintRecord& LastPaint() {
+    return Last;
+}
+
 int PaintBoard(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    BoardState state = CurrentBoardState();
+    BoardState state = ReadBoardState();
     BoardPlan plan;
     PlanBoardPaint(state, PaintedHoverX, &plan);
     if (MayTakeForeground(window))
@@ -181,7 +187,7 @@ int PaintBoard(HWND window) {
         DrawNumber(plan.bmi);
     CopyPicture(plan.face);
     DrawReadout(plan);
-    FormatBoardSpeech(plan, state, BoardSpeech, sizeof BoardSpeech);
+    Last = PaintRecord{true, state, plan};
     CopyBoardToWindow(dc, ps.rcPaint);
     EndPaint(window, &ps);
     return 0;

@@ -17,11 +17,6 @@ bool Interior(const ChartPoint& a, const ChartPoint& b, const ChartPoint& c) {
 
 } // namespace
 
-bool IsThinPen(int32_t pen) {
-    return pen == kPenWeightThin || pen == kPenUnderweight || pen == kPenOverweight ||
-           pen == kPenTrend;
-}
-
 int32_t ReduceThinStroke(ChartPoint* points, int32_t count) {
     if (count <= 0)
         return 0;

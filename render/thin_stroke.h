@@ -10,9 +10,6 @@
 
 #include "render/chart_plan.h"
 
-// True for the pens one pixel wide.
-bool IsThinPen(int32_t pen);
-
 // Reduces points[0..count) in place, keeping the first and the last point;
 // returns the number kept (at least 1 when count is at least 1).
 int32_t ReduceThinStroke(ChartPoint* points, int32_t count);

@@ -1,44 +1,13 @@
 #include "render/trend.h"
 
+#include "store/calendar.h"
+
 namespace {
 
 // a / b for b > 0, rounded to the nearest integer, halves away from zero;
 // |a| well inside the type's range.
 template <typename T> T DivideRounded(T a, T b) {
     return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
-}
-
-// Days from 1 January 1970 of a proleptic Gregorian date. Any fields a log
-// may hold give a number: the month is held to 1..12 and the day counted on
-// from the first, so 30 February is 2 March. Every step of any 32-bit date
-// fits 32 bits.
-int32_t DayCount(int32_t date) {
-    int32_t y = DateYear(date);
-    int32_t m = DateMonth(date);
-    int32_t d = DateDay(date);
-    m = m < 1 ? 1 : m > 12 ? 12 : m;
-    y -= m <= 2;
-    int32_t era = (y >= 0 ? y : y - 399) / 400;
-    int32_t yearOfEra = y - era * 400;
-    int32_t dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5;
-    int32_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468 + d - 1;
-}
-
-// The yyyymmdd date of a day count, or -1 outside the years 1 to 9999.
-int32_t DateOfDayCount(int32_t days) {
-    days += 719468;
-    int32_t era = (days >= 0 ? days : days - 146096) / 146097;
-    int32_t dayOfEra = days - era * 146097;
-    int32_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    int32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    int32_t mp = (5 * dayOfYear + 2) / 153;
-    int32_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
-    int32_t month = mp < 10 ? mp + 3 : mp - 9;
-    int32_t year = yearOfEra + era * 400 + (month <= 2);
-    if (year < 1 || year > 9999)
-        return -1;
-    return year * 10000 + month * 100 + day;
 }
 
 // The newest entry before the last, in log order, dated at least
@@ -85,6 +54,11 @@ int64_t NextTrend(int64_t before, int32_t weight) {
     return before + DivideRounded<int64_t>(gap, 10);
 }
 
+void CarryTrend(const WeightEntry* log, int32_t count, int64_t* grams) {
+    for (int32_t i = 0; i < count; i++)
+        grams[i] = i == 0 ? FirstTrend(log[0].weight) : NextTrend(grams[i - 1], log[i].weight);
+}
+
 int64_t TrendAt(const WeightEntry* log, int32_t index) {
     int64_t trend = FirstTrend(log[0].weight);
     for (int32_t i = 1; i <= index; i++)
@@ -96,7 +70,8 @@ int32_t TrendTenths(int64_t grams) {
     return (int32_t)DivideRounded<int64_t>(grams, 100);
 }
 
-int SummarizeTrend(const WeightEntry* log, int32_t count, int32_t target, TrendSummary* out) {
+int SummarizeTrend(const WeightEntry* log, const int64_t* grams, int32_t count, int32_t target,
+                   TrendSummary* out) {
     TrendSummary none = {0, 0, 0, 0, 0};
     *out = none;
     if (count < 1)
@@ -104,13 +79,8 @@ int SummarizeTrend(const WeightEntry* log, int32_t count, int32_t target, TrendS
     if (count > kLogCapacity)
         count = kLogCapacity;
     int32_t reference = count >= kTrendRateMinEntries ? RateReference(log, count) : -1;
-    int64_t trend = FirstTrend(log[0].weight);
-    int64_t atReference = trend;
-    for (int32_t i = 1; i < count; i++) {
-        trend = NextTrend(trend, log[i].weight);
-        if (i == reference)
-            atReference = trend;
-    }
+    int64_t trend = grams[count - 1];
+    int64_t atReference = reference < 0 ? trend : grams[reference];
     out->tenths = TrendTenths(trend);
     if (reference < 0)
         return 0;

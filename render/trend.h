@@ -37,6 +37,10 @@ int64_t NextTrend(int64_t before, int32_t weight);
 // The trend of entry `index` (grams), carrying every entry before it.
 int64_t TrendAt(const WeightEntry* log, int32_t index);
 
+// The trend of each of `count` entries into grams[0 .. count): once per
+// change of the log, for every chart and tip until the next.
+void CarryTrend(const WeightEntry* log, int32_t count, int64_t* grams);
+
 // Grams to the tenths of a kilogram shown.
 int32_t TrendTenths(int64_t grams);
 
@@ -49,5 +53,7 @@ struct TrendSummary {
 };
 
 // The trend of the newest of `count` entries with its rate and projection
-// toward `target` (tenths). Returns -1 for an empty log, else 0.
-int SummarizeTrend(const WeightEntry* log, int32_t count, int32_t target, TrendSummary* out);
+// toward `target` (tenths); grams is the log's CarryTrend. Returns -1 for an
+// empty log, else 0.
+int SummarizeTrend(const WeightEntry* log, const int64_t* grams, int32_t count, int32_t target,
+                   TrendSummary* out);

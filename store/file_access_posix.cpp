@@ -105,13 +105,8 @@ static FileStamp PosixStampFile(const char* name) {
 }
 
 void InstallFileSeams() {
-    Files.openFile = PosixOpenFile;
-    Files.readSome = PosixReadSome;
-    Files.createFile = PosixCreateFile;
-    Files.writeFile = PosixWriteFile;
-    Files.commitFile = PosixCommitFile;
-    Files.closeFile = PosixCloseFile;
-    Files.replaceFile = PosixReplaceFile;
-    Files.removeFile = PosixRemoveFile;
-    Files.stampFile = PosixStampFile;
+    // In the order FileSeams lists them.
+    Files = FileSeams{PosixOpenFile,    PosixReadSome,   PosixCreateFile,
+                      PosixWriteFile,   PosixCommitFile, PosixCloseFile,
+                      PosixReplaceFile, PosixRemoveFile, PosixStampFile};
 }

@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include "store/file_access.h"
+#include "win/utf8_win.h"
 
 enum { kPathChars = MAX_PATH + 1, kRetries = 10, kRetryPauseMs = 30 };
 
 static int WidePath(const char* name, wchar_t* out) {
     wchar_t relative[kPathChars];
-    if (MultiByteToWideChar(CP_UTF8, 0, name, -1, relative, kPathChars) == 0)
+    if (!WidenUtf8(name, relative, kPathChars))
         return 0;
     DWORD n = GetFullPathNameW(relative, kPathChars, out, nullptr);
     return n > 0 && n < kPathChars;
@@ -132,13 +133,7 @@ static FileStamp WinStampFile(const char* name) {
 }
 
 void InstallFileSeams() {
-    Files.openFile = WinOpenFile;
-    Files.readSome = WinReadSome;
-    Files.createFile = WinCreateFile;
-    Files.writeFile = WinWriteFile;
-    Files.commitFile = WinCommitFile;
-    Files.closeFile = WinCloseFile;
-    Files.replaceFile = WinReplaceFile;
-    Files.removeFile = WinRemoveFile;
-    Files.stampFile = WinStampFile;
+    // In the order FileSeams lists them.
+    Files = FileSeams{WinOpenFile,  WinReadSome,    WinCreateFile, WinWriteFile, WinCommitFile,
+                      WinCloseFile, WinReplaceFile, WinRemoveFile, WinStampFile};
 }

@@ -6,7 +6,6 @@
 #include "store/log_text.h"
 #include "store/messages.h"
 #include "store/safe_save.h"
-#include "store/settings_file.h"
 
 static const char kLogFileName[] = "taiju.dat";
 static const char kCsvFileName[] = "taiju.csv";
@@ -103,89 +102,49 @@ int LogChangedOnDisk() {
     return !SameStamp(Files.stampFile(kLogFileName), LogStamp);
 }
 
-int SaveLog(OwnerWindow owner, int csv) {
+StoreResult WriteLog(int csv) {
     int count = Settings.weightdatalen;
     if (count <= 0)
-        return -1;
+        return kStoreNothingToSave;
     csv = csv == 1;
     if (!csv && LogChangedOnDisk()) {
         // Writing this copy would drop what the other program wrote: the
         // change is refused, and the board shows the file as it is now.
         ReadLogAgain();
-        ShowStoreError(owner, kLogChangedText, kOpenErrorCaption);
-        return -1;
+        return kStoreLogChanged;
     }
-    if (LogPartlyRead) {
-        // The file on disk holds records this copy lacks: writing it, or a
-        // CSV that would pass for the whole log, could lose them for good.
-        ShowStoreError(owner, kLogPartlyReadText, kOpenErrorCaption);
-        return -1;
-    }
+    // The file on disk holds records this copy lacks: writing it, or a CSV
+    // that would pass for the whole log, could lose them for good.
+    if (LogPartlyRead)
+        return kStoreLogPartlyRead;
     if (count > kLogCapacity)
         count = kLogCapacity;
-    int failed = BeginSave(&LogSave, csv ? kCsvFileName : kLogFileName) != 0;
-    if (!failed) {
-        failed = WriteLogRecords(csv, count) != 0;
-        if (failed)
-            LogSave.failed = 1;
-        failed = FinishSave(&LogSave) != 0 || failed;
-    }
-    if (failed) {
-        ShowStoreError(owner, kLogOpenErrorText, kOpenErrorCaption);
-        return -1;
-    }
+    if (BeginSave(&LogSave, csv ? kCsvFileName : kLogFileName) != 0)
+        return kStoreWriteFailed;
+    if (WriteLogRecords(csv, count) != 0)
+        LogSave.failed = 1;
+    if (FinishSave(&LogSave) != 0)
+        return kStoreWriteFailed;
     if (!csv)
         LogStamp = LogSave.saved;
-    return 0;
+    return kStoreOk;
 }
 
-int AppendWeightEntry(int date, int weight) {
-    WeightEntry entry = {date, weight};
-    int count = Settings.weightdatalen;
-    if (count < 0 || count >= kLogCapacity || !EntryFitsRecord(entry))
-        return -1;
-    WeightLog[count] = entry;
-    LogRevision++;
-    Settings.weightdatalen = count + 1;
-    return 0;
+int SaveLog(OwnerWindow owner, int csv) {
+    return ShowStoreResult(owner, WriteLog(csv)) == kStoreOk ? 0 : -1;
 }
 
-int SaveAppendedEntry(OwnerWindow owner) {
-    int count = Settings.weightdatalen;
-    if (count <= 0)
-        return -1;
-    // Taken out while the file is read again, if it changed, and then put
-    // after whatever it holds now.
-    WeightEntry entry = WeightLog[count - 1];
-    double shown = CurrentWeight;
-    Settings.weightdatalen = count - 1;
-    if (ReadLogAgain())
-        CurrentWeight = shown;
-    if (AppendWeightEntry(entry.date, entry.weight) != 0)
-        return kLogFullAfterReading;
-    if (SaveLog(owner, 0) != 0) {
-        Settings.weightdatalen--;
-        return -1;
-    }
-    // The entry is in the log from here on; a settings file that cannot be
-    // written says so in its own box.
-    SaveSettings(owner);
-    return 0;
-}
-
-int ResetLog(OwnerWindow owner) {
+StoreResult ResetLog() {
     // The reset log is kept as taiju.dat.bak, replacing an older one, so no
     // later load can bring it back by accident and the user can by hand.
     int result = kReadOk;
     FileHandle file = Files.openFile(kLogFileName, &result);
     if (file)
         Files.closeFile(file);
-    if (result != kReadMissing && Files.replaceFile(kLogFileName, kLogBackupName) != 0) {
-        ShowStoreError(owner, kLogOpenErrorText, kOpenErrorCaption);
-        return -1;
-    }
+    if (result != kReadMissing && Files.replaceFile(kLogFileName, kLogBackupName) != 0)
+        return kStoreWriteFailed;
     LogPartlyRead = 0;
     LogStamp = Files.stampFile(kLogFileName);
     Settings.weightdatalen = 0;
-    return 0;
+    return kStoreOk;
 }

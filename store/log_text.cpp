@@ -80,6 +80,9 @@ WeightEntry ParseLogRecord(const char* r) {
 
 #if defined(__SSE2__)
 
+// Every build the program ships for has SSE2 (the 32-bit one is compiled
+// for it). A log of 65,536 records loads in an eighth of the time the
+// general reader takes (BM_LoadLog), and the log is read whole at every start.
 // The usual record holds digits only. Its sixteen bytes from byte 5,
 // ",yyyy/mm/dd,wwww", are checked and converted together: each digit is
 // weighted by its place value and the separators by 0.
@@ -106,50 +109,7 @@ static inline int ParsePlainRecord(const char* r, WeightEntry* e) {
     return 1;
 }
 
-#elif defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-
-// The usual record holds digits only. Reading its twelve digits eight and
-// four bytes at a time takes a fraction of the general conversion's time,
-// and the log is read whole at every start.
-static const uint64_t kZeros = 0x3030303030303030ull;
-static const uint64_t kHighBits = 0x8080808080808080ull;
-static const uint64_t kAboveNine = 0x7676767676767676ull; // 10 + this sets the high bit
-
-static inline uint64_t Load(const char* p, int bytes) {
-    uint64_t v = 0;
-    memcpy(&v, p, bytes);
-    return v;
-}
-
-// Turns each byte of `d` (a digit 0..9 per byte, most significant first)
-// into one number: pairs, then fours, then eights.
-static inline uint64_t JoinDigits8(uint64_t d) {
-    d = d * 10 + (d >> 8);
-    d = ((d & 0x00FF00FF00FF00FFull) * 6553601) >> 16;
-    return ((d & 0x0000FFFF0000FFFFull) * 42949672960001ull) >> 32;
-}
-
-static inline uint64_t JoinDigits4(uint64_t d) {
-    d = d * 10 + (d >> 8);
-    return (((d & 0x00FF00FFull) * 6553601) >> 16) & 0xFFFF;
-}
-
-static inline int ParsePlainRecord(const char* r, WeightEntry* e) {
-    // "yyyy/mm/" from byte 6 and "/dd" ending at byte 15 give yyyymmdd.
-    uint64_t a = Load(r + 6, 8), b = Load(r + 8, 8);
-    uint64_t date =
-        (a & 0xFFFFFFFFull) | ((a >> 8) & 0x0000FFFF00000000ull) | (b & 0xFFFF000000000000ull);
-    uint64_t d = date - kZeros; // a byte below '0' borrows: its high bit is set
-    uint64_t w = Load(r + 17, 4) - 0x30303030u;
-    uint64_t outside = (d | (d + kAboveNine)) | (w | (w + (kAboveNine >> 32)));
-    if (outside & kHighBits)
-        return 0;
-    e->date = (int32_t)JoinDigits8(d);
-    e->weight = (int32_t)JoinDigits4(w);
-    return 1;
-}
-
-#else
+#else // no SSE2: every record goes through the general reader
 
 static inline int ParsePlainRecord(const char*, WeightEntry*) {
     return 0;

@@ -36,10 +36,7 @@ static int PosixUtcOffsetMinutes(int64_t utcSeconds) {
 }
 
 void InstallPlatformSeams() {
-    Platform.localDate = PosixLocalDate;
-    Platform.screenWidth = PosixScreenWidth;
-    Platform.screenHeight = PosixScreenHeight;
-    Platform.messageBox = PosixMessageBox;
-    Platform.utcOffsetMinutes = PosixUtcOffsetMinutes;
+    Platform = PlatformSeams{PosixLocalDate, PosixScreenWidth, PosixScreenHeight, PosixMessageBox,
+                             PosixUtcOffsetMinutes};
     InstallFileSeams();
 }

@@ -4,7 +4,8 @@
 
 #include "store/file_access.h"
 #include "store/platform.h"
-#include "store/system_library_win.h"
+#include "win/system_library_win.h"
+#include "win/utf8_win.h"
 
 enum { kMessageChars = 512 };
 
@@ -22,16 +23,11 @@ static int WinScreenHeight() {
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
-static void Widen(const char* text, wchar_t* out, int capacity) {
-    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, capacity) == 0)
-        out[0] = L'\0';
-}
-
 static int WinMessageBox(OwnerWindow owner, const char* text, const char* caption, unsigned flags) {
     wchar_t wideText[kMessageChars];
     wchar_t wideCaption[kMessageChars];
-    Widen(text, wideText, kMessageChars);
-    Widen(caption, wideCaption, kMessageChars);
+    WidenUtf8(text, wideText, kMessageChars);
+    WidenUtf8(caption, wideCaption, kMessageChars);
     LoadDialogLibraries();
     return MessageBoxW((HWND)owner, wideText, wideCaption, flags);
 }
@@ -53,10 +49,7 @@ static int WinUtcOffsetMinutes(int64_t utcSeconds) {
 }
 
 void InstallPlatformSeams() {
-    Platform.localDate = WinLocalDate;
-    Platform.screenWidth = WinScreenWidth;
-    Platform.screenHeight = WinScreenHeight;
-    Platform.messageBox = WinMessageBox;
-    Platform.utcOffsetMinutes = WinUtcOffsetMinutes;
+    Platform = PlatformSeams{WinLocalDate, WinScreenWidth, WinScreenHeight, WinMessageBox,
+                             WinUtcOffsetMinutes};
     InstallFileSeams();
 }

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "store/settings_text.h"
+
 WeightEntry WeightLog[kLogCapacity];
 SettingsRecord Settings;
 OptionSettings Options;
@@ -16,11 +18,8 @@ CalendarDate PeriodStartDate;
 CalendarDate PendingPeriodDate;
 
 void ResetRecordsToDefaults() {
-    memset(&Settings, 0, sizeof Settings);
+    DefaultSettings(&Settings);
     memset(&Options, 0, sizeof Options);
-    Settings.targetweight = 500;
-    Settings.original = 500;
-    Settings.height = 150;
     memset(WeightLog, 0, sizeof WeightLog);
     LogRevision++;
     LogPartlyRead = 0;

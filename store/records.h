@@ -29,6 +29,10 @@ struct SettingsRecord {
     int32_t startdate; // yyyymmdd as read, kept from one load to the next
 };
 
+// The board window's outer size at 96 DPI: the 250 x 100 board inside its
+// dialog frame. The settings keep it on the screen.
+enum { kBoardWindowWidth = 256, kBoardWindowHeight = 106 };
+
 struct LocalDate {
     int year;
     int month;   // 1..12

@@ -81,7 +81,7 @@ static int MergeChangedFile(SettingsRecord* stored, int32_t* countOnDisk) {
     return 1;
 }
 
-int SaveSettings(OwnerWindow owner) {
+StoreResult WriteSettings() {
     // The count written is that of the log on disk, read again first if
     // another program changed it.
     ReadLogAgain();
@@ -104,12 +104,14 @@ int SaveSettings(OwnerWindow owner) {
         length = options < 0 ? -1 : length + options;
     }
     if (length < 0 || length >= kSettingsBufferSize ||
-        SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0) {
-        ShowStoreError(owner, kSettingsOpenErrorText, kOpenErrorCaption);
-        return -1;
-    }
+        SaveWholeFile(&SettingsSave, kSettingsFileName, SettingsText, length) != 0)
+        return kStoreSettingsNotSaved;
     NoteTextOnDisk(length, stored);
-    return 0;
+    return kStoreOk;
+}
+
+int SaveSettings(OwnerWindow owner) {
+    return ShowStoreResult(owner, WriteSettings()) == kStoreOk ? 0 : -1;
 }
 
 static CalendarDate CaptureStartupDate() {

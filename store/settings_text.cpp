@@ -4,19 +4,60 @@
 #include <stdio.h>
 #include <string.h>
 
-enum { kBoardWidth = 256, kBoardHeight = 106, kMaxValueLength = 99 };
+enum { kMaxValueLength = 99 };
+
+// Where a value is held when the settings are read.
+enum FieldLimit {
+    kAnyValue,
+    kOnScreenX, // 0 .. the screen's width less the window's
+    kOnScreenY, // 0 .. the screen's height less the window's
+    kNotBelowZero,
+    kLogCount, // 0 .. kLogCapacity
+};
+
+// The twelve keys of weighminder.ini in the order they are written, each
+// with its field, its start-up value and its limit: the reader, the writer,
+// the defaults, the limits and the merge all follow this one table.
+const struct SettingsField {
+    const char* key;
+    int32_t SettingsRecord::*field;
+    int32_t initial;
+    FieldLimit limit;
+} kSettingsFields[] = {
+    {"winX=", &SettingsRecord::winX, 0, kOnScreenX},
+    {"winY=", &SettingsRecord::winY, 0, kOnScreenY},
+    {"topmost=", &SettingsRecord::topmost, 0, kNotBelowZero},
+    {"weightdatalen=", &SettingsRecord::weightdatalen, 0, kLogCount},
+    {"targetweight=", &SettingsRecord::targetweight, 500, kAnyValue},
+    {"original=", &SettingsRecord::original, 500, kAnyValue},
+    {"height=", &SettingsRecord::height, 150, kAnyValue},
+    {"limit=", &SettingsRecord::limit, 0, kAnyValue},
+    {"limit2=", &SettingsRecord::limit2, 0, kAnyValue},
+    {"ninpu=", &SettingsRecord::ninpu, 0, kAnyValue},
+    {"risou=", &SettingsRecord::risou, 0, kAnyValue},
+    // Written from the period it gives, as yyyymmdd.
+    {"startdate=", &SettingsRecord::startdate, 0, kAnyValue},
+};
+
+void DefaultSettings(SettingsRecord* s) {
+    for (const SettingsField& f : kSettingsFields)
+        s->*f.field = f.initial;
+}
 
 int FormatSettingsText(char* out, int capacity, const SettingsRecord* s,
                        const CalendarDate* period) {
-    int n = snprintf(out, capacity,
-                     "winX=%d\r\nwinY=%d\r\ntopmost=%d\r\nweightdatalen=%d\r\n"
-                     "targetweight=%d\r\noriginal=%d\r\nheight=%d\r\nlimit=%d\r\n"
-                     "limit2=%d\r\nninpu=%d\r\nrisou=%d\r\nstartdate=%04d%02d%02d\r\n",
-                     (int)s->winX, (int)s->winY, (int)s->topmost, (int)s->weightdatalen,
-                     (int)s->targetweight, (int)s->original, (int)s->height, (int)s->limit,
-                     (int)s->limit2, (int)s->ninpu, (int)s->risou, period->year, period->month,
-                     period->day);
-    return n < 0 || n >= capacity ? -1 : n;
+    int n = 0;
+    for (const SettingsField& f : kSettingsFields) {
+        int room = capacity - n;
+        int line = f.field == &SettingsRecord::startdate
+                       ? snprintf(out + n, room, "%s%04d%02d%02d\r\n", f.key, period->year,
+                                  period->month, period->day)
+                       : snprintf(out + n, room, "%s%d\r\n", f.key, (int)(s->*f.field));
+        if (line < 0 || line >= room)
+            return -1;
+        n += line;
+    }
+    return n;
 }
 
 int FormatOptionLines(char* out, int capacity, const OptionSettings* o) {
@@ -77,26 +118,6 @@ static void ReadKey(const char* text, int length, const char* key, int32_t* fiel
         *field = DecimalValue(text + pos, end - pos);
 }
 
-// The record's fields under their keys: the reader and the merge follow
-// this one table.
-static const struct {
-    const char* key;
-    int32_t SettingsRecord::*field;
-} kSettingsFields[] = {
-    {"winX=", &SettingsRecord::winX},
-    {"winY=", &SettingsRecord::winY},
-    {"topmost=", &SettingsRecord::topmost},
-    {"weightdatalen=", &SettingsRecord::weightdatalen},
-    {"targetweight=", &SettingsRecord::targetweight},
-    {"original=", &SettingsRecord::original},
-    {"height=", &SettingsRecord::height},
-    {"limit=", &SettingsRecord::limit},
-    {"limit2=", &SettingsRecord::limit2},
-    {"ninpu=", &SettingsRecord::ninpu},
-    {"risou=", &SettingsRecord::risou},
-    {"startdate=", &SettingsRecord::startdate},
-};
-
 void ParseSettingsText(const char* text, int length, SettingsRecord* s) {
     for (const auto& f : kSettingsFields)
         ReadKey(text, length, f.key, &(s->*f.field));
@@ -113,21 +134,29 @@ CalendarDate PeriodFromStartdate(int32_t startdate, CalendarDate today) {
     return d.year < 2000 ? today : d;
 }
 
+// The highest value a field may hold on this screen, and its lowest.
+static int64_t Highest(FieldLimit limit, int screenWidth, int screenHeight) {
+    switch (limit) {
+    case kOnScreenX:
+        return (int64_t)screenWidth - kBoardWindowWidth;
+    case kOnScreenY:
+        return (int64_t)screenHeight - kBoardWindowHeight;
+    case kLogCount:
+        return kLogCapacity;
+    default:
+        return INT32_MAX;
+    }
+}
+
 void ClampSettings(SettingsRecord* s, int screenWidth, int screenHeight) {
-    if (s->winX < 0)
-        s->winX = 0;
-    if ((int64_t)s->winX + kBoardWidth > screenWidth)
-        s->winX = screenWidth - kBoardWidth;
-    if (s->winY < 0)
-        s->winY = 0;
-    if ((int64_t)s->winY + kBoardHeight > screenHeight)
-        s->winY = screenHeight - kBoardHeight;
-    if (s->topmost < 0)
-        s->topmost = 0;
-    if (s->weightdatalen < 0)
-        s->weightdatalen = 0;
-    if (s->weightdatalen > kLogCapacity)
-        s->weightdatalen = kLogCapacity;
+    for (const SettingsField& f : kSettingsFields) {
+        int32_t& value = s->*f.field;
+        if (f.limit != kAnyValue && value < 0)
+            value = 0; // the left and top edges first, then the right and bottom ones
+        int64_t highest = Highest(f.limit, screenWidth, screenHeight);
+        if (value > highest)
+            value = (int32_t)highest;
+    }
 }
 
 void MergeSettings(const SettingsRecord* base, const SettingsRecord* disk, SettingsRecord* ours) {

@@ -3,6 +3,9 @@
 #pragma once
 #include "store/records.h"
 
+// The values of a first start, the ones it writes to weighminder.ini.
+void DefaultSettings(SettingsRecord* settings);
+
 // Formats the twelve CRLF-ended lines; the start date comes from `period`.
 // Returns the text's length, or -1 when it does not fit (it always fits in
 // kSettingsBufferSize bytes).

@@ -1,5 +1,5 @@
-// Times PaintBoard inside the real program: the product's own WinMain starts
-// the board as always (settings and log from the working folder, every
+// Times PaintBoard inside the real program: the program's own start
+// (RunBoardProgram) brings up the board as always (settings and log from the working folder, every
 // drawing object, the window), and once its message loop runs a thread timer
 // takes over, paints the board again and again and writes the figures.
 //
@@ -19,6 +19,7 @@
 #include <stdlib.h>
 
 #include "app/interaction.h"
+#include "app/shell_win.h"
 #include "render/board_objects.h"
 #include "render/chalk_win.h"
 #include "render/chart_plan.h"
@@ -28,10 +29,6 @@
 #include "render/sprite_sheet_win.h"
 #include "store/log_file.h"
 #include "store/records.h"
-
-// The product's WinMain, compiled into this program under another name.
-extern "C" int WINAPI ProductWinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine,
-                                     int showCommand);
 
 namespace {
 
@@ -234,7 +231,7 @@ int ChartPixels() {
 
 void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(NULL, id);
-    HWND window = BoardWindow;
+    HWND window = FindWindowW(L"weighminder", NULL);
     ChartSpan = Chosen.span;
     HoverActive = 0;
     Summary whole = TimeWholePaints(window);
@@ -269,7 +266,7 @@ void CALLBACK RunTimings(HWND, UINT, UINT_PTR id, DWORD) {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (__argc > 1)
         Chosen.paints = atoi(__argv[1]);
     if (__argc > 2)
@@ -283,5 +280,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     QueryPerformanceFrequency(&Frequency);
     // Fires from inside the product's message loop, once the board stands.
     SetTimer(NULL, 0, 200, RunTimings);
-    return ProductWinMain(instance, previous, commandLine, showCommand);
+    return RunBoardProgram(instance, showCommand);
 }

@@ -27,21 +27,29 @@ TEST(BoardInput, MovesSwitchTheCursorArmTheReadoutAndStartADrag) {
     EXPECT_EQ(make_tuple(ChartSpan, ScrollBack, HoverX, PaintedHoverX, HoverActive, ModalOpen),
               make_tuple(7, 0, 0, 0, 0, 0));
     const CursorChange keep = kCursorKeep, hand = kCursorHand, arrow = kCursorArrow;
-    const std::tuple<char, int, int, CursorChange, int, int, int, int> script[] = {
-        {'m', 4, 30, keep, 0, 0, 4, 0},     {'m', 5, 3, hand, 0, 1, 5, 0},
-        {'m', 129, 69, keep, 0, 1, 129, 0}, {'m', 129, 70, arrow, 0, 0, 129, 0},
-        {'m', 131, 6, hand, 0, 0, 131, 0},  {'m', 256, 9, arrow, 0, 0, 255, 0},
-        {'p', 0, 0, keep, 0, 0, 255, 3},    {'m', 200, 50, keep, 0, 0, 200, 2},
-        {'m', 201, 50, keep, 0, 0, 201, 1}, {'m', 202, 50, keep, 1, 0, 202, 0},
-        {'m', 203, 50, keep, 0, 0, 203, 0}, {'p', 0, 0, keep, 0, 0, 203, 3},
-        {'l', 0, 0, keep, 0, 0, 203, 0},    {'m', 60, 40, hand, 0, 1, 60, 0},
+    const std::tuple<const char*, char, int, int, CursorChange, int, int, int, int> script[] = {
+        {"off the zones", 'm', 4, 30, keep, 0, 0, 4, 0},
+        {"chart corner", 'm', 5, 3, hand, 0, 1, 5, 0},
+        {"chart's far corner", 'm', 129, 69, keep, 0, 1, 129, 0},
+        {"below the chart", 'm', 129, 70, arrow, 0, 0, 129, 0},
+        {"weight zone", 'm', 131, 6, hand, 0, 0, 131, 0},
+        {"past the edge", 'm', 256, 9, arrow, 0, 0, 255, 0},
+        {"press", 'p', 0, 0, keep, 0, 0, 255, 3},
+        {"first move", 'm', 200, 50, keep, 0, 0, 200, 2},
+        {"second move", 'm', 201, 50, keep, 0, 0, 201, 1},
+        {"third move drags", 'm', 202, 50, keep, 1, 0, 202, 0},
+        {"no second drag", 'm', 203, 50, keep, 0, 0, 203, 0},
+        {"press again", 'p', 0, 0, keep, 0, 0, 203, 3},
+        {"capture lost", 'l', 0, 0, keep, 0, 0, 203, 0},
+        {"back on the chart", 'm', 60, 40, hand, 0, 1, 60, 0},
     };
-    for (const auto& [event, x, y, cursor, drag, armed, hoverX, countdown] : script) {
+    for (const auto& [name, event, x, y, cursor, drag, armed, hoverX, countdown] : script) {
         if (event != 'm')
             event == 'p' ? PressLeftButton() : LoseMouseCapture();
         MouseMoveEffect e = event == 'm' ? TrackMouseMove(x | y << 16) : MouseMoveEffect{};
         EXPECT_EQ(make_tuple(e.cursor, e.startDrag, HoverActive, HoverX, DragCountdown),
-                  make_tuple(cursor, drag, armed, hoverX, countdown));
+                  make_tuple(cursor, drag, armed, hoverX, countdown))
+            << name;
     }
 }
 
@@ -51,21 +59,30 @@ TEST(BoardInput, MovesSwitchTheCursorArmTheReadoutAndStartADrag) {
 // button opens the menu unless a dialog is open.
 TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
     const ClickAction span = kClickSpan, entry = kClickWeightEntry, exit = kClickExit;
-    const std::tuple<int, int, int, int, int, ClickAction, int, int, int, int> cases[] = {
-        // span, countdown, armed, x, y, action, span and scroll after, dialog open, repaint
-        {360, 3, 0, 80, 85, span, 90, 0, 0, 0},        {90, 0, 0, 71, 76, span, 30, 0, 0, 0},
-        {30, 0, 0, 89, 94, span, 7, 0, 0, 0},          {7, 0, 0, 80, 85, span, 7, 0, 0, 0},
-        {7, 3, 0, 40, 85, span, 30, 0, 0, 0},          {30, 0, 0, 31, 76, span, 90, 0, 0, 0},
-        {90, 0, 0, 49, 94, span, 360, 0, 0, 0},        {360, 0, 0, 40, 85, span, 360, 0, 0, 0},
-        {7, 3, 0, 131, 6, entry, 7, 4, 1, 0},          {7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
-        {7, 1, 0, 180, 90, kClickNothing, 7, 4, 0, 0}, {7, 3, 1, 60, 40, kClickNothing, 7, 4, 0, 1},
-    };
-    for (const auto& [from, count, armed, x, y, action, to, scroll, dialog, repaint] : cases) {
+    const std::tuple<const char*, int, int, int, int, int, ClickAction, int, int, int, int>
+        cases[] = {
+            // span, countdown, armed, x, y, action, span and scroll after, dialog open, repaint
+            {"plus from 360", 360, 3, 0, 80, 85, span, 90, 0, 0, 0},
+            {"plus from 90", 90, 0, 0, 71, 76, span, 30, 0, 0, 0},
+            {"plus from 30", 30, 0, 0, 89, 94, span, 7, 0, 0, 0},
+            {"plus at 7", 7, 0, 0, 80, 85, span, 7, 0, 0, 0},
+            {"minus from 7", 7, 3, 0, 40, 85, span, 30, 0, 0, 0},
+            {"minus from 30", 30, 0, 0, 31, 76, span, 90, 0, 0, 0},
+            {"minus from 90", 90, 0, 0, 49, 94, span, 360, 0, 0, 0},
+            {"minus at 360", 360, 0, 0, 40, 85, span, 360, 0, 0, 0},
+            {"weight zone", 7, 3, 0, 131, 6, entry, 7, 4, 0, 0},
+            {"EXIT", 7, 2, 0, 189, 65535, exit, 7, 4, 0, 0},
+            {"EXIT after moves", 7, 1, 0, 180, 90, kClickNothing, 7, 4, 0, 0},
+            {"chart, armed", 7, 3, 1, 60, 40, kClickNothing, 7, 4, 0, 1},
+        };
+    for (const auto& [name, from, count, armed, x, y, action, to, scroll, dialog, repaint] :
+         cases) {
         ResetInteractionState();
         ChartSpan = from, DragCountdown = count, HoverActive = armed, ScrollBack = 4;
         ClickAction done = ReleaseLeftButton(x | y << 16);
         EXPECT_EQ(make_tuple(done, FinishClick(), ChartSpan, ScrollBack, ModalOpen, DragCountdown),
-                  make_tuple(action, repaint, to, scroll, dialog, 0));
+                  make_tuple(action, repaint, to, scroll, dialog, 0))
+            << name;
     }
     for (int modal : {0, 1}) {
         ModalOpen = modal;
@@ -82,51 +99,58 @@ TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
 TEST(BoardInput, ArrowKeysStepTheReadoutFromEntryToEntryAndScrollAtTheEdges) {
     for (int k = 0; k < 256; k++) // entry m from column 5 + 19 m, the first from 0, the last to 255
         snprintf(HoverLabels[k], kHoverLabelSize, "%d", k < 24 ? 0 : k < 119 ? (k - 5) / 19 : 6);
-    const std::tuple<int, int, int, int, int, int, int, int, int> cases[] = {
+    const std::tuple<const char*, int, int, int, int, int, int, int, int, int> cases[] = {
         // count, scroll, first entry, painted, key, handled, HoverX, scroll after, edge entry
-        {7, 0, 0, 30, kKeyRight, 1, 43, 0, 6},    {7, 0, 0, 254, kKeyRight, 1, 255, 0, 6},
-        {10, 2, 1, 150, kKeyRight, 1, 255, 1, 8}, {10, 0, 3, 10, kKeyLeft, 1, 0, 1, 2},
-        {10, 3, 0, 0, kKeyLeft, 1, 0, 3, 0},      {7, 0, 0, 400, kKeyLeft, 1, 118, 0, 0},
-        {7, 0, 0, -3, kKeyRight, 1, 24, 0, 6},    {7, 0, 0, 30, 0x26, 0, 77, 0, 6},
+        {"next entry", 7, 0, 0, 30, kKeyRight, 1, 43, 0, 6},
+        {"none shown", 7, 0, 0, 254, kKeyRight, 1, 255, 0, 6},
+        {"right edge", 10, 2, 1, 150, kKeyRight, 1, 255, 1, 8},
+        {"left edge", 10, 0, 3, 10, kKeyLeft, 1, 0, 1, 2},
+        {"oldest", 10, 3, 0, 0, kKeyLeft, 1, 0, 3, 0},
+        {"painted past 255", 7, 0, 0, 400, kKeyLeft, 1, 118, 0, 0},
+        {"painted below 0", 7, 0, 0, -3, kKeyRight, 1, 24, 0, 6},
+        {"up arrow", 7, 0, 0, 30, 0x26, 0, 77, 0, 6},
     };
-    for (const auto& [count, scroll, first, painted, key, handled, hoverX, after, edge] : cases) {
+    for (const auto& [name, count, scroll, first, painted, key, handled, hoverX, after, edge] :
+         cases) {
         ResetInteractionState();
         Settings.weightdatalen = count, ScrollBack = scroll, PaintedHoverX = painted, HoverX = 77;
         HoverIndexTable[0] = first, HoverIndexTable[255] = first + 6;
-        EXPECT_EQ(StepReadout(key), handled);
+        EXPECT_EQ(StepReadout(key), handled) << name;
         int edgeIndex = HoverIndexTable[key == kKeyLeft ? 0 : 255];
         EXPECT_EQ(make_tuple(HoverX, HoverActive, ScrollBack, edgeIndex),
-                  make_tuple(hoverX, handled, after, edge));
+                  make_tuple(hoverX, handled, after, edge))
+            << name;
     }
 }
 
 // From span 30, scrolled back 2, read-out armed on column 77: what each key leaves.
 TEST(BoardInput, KeysOpenWeightEntryChangeTheSpanAndMoveOrHideTheReadout) {
     const BoardKeyAction repaint = kKeyRepaint, none = kKeyIgnored;
-    const std::tuple<unsigned, int, int, int, BoardKeyAction, int, int, int, int, int> cases[] = {
-        // key, dialog open, entries, painted; action, span, scroll, HoverX, armed, dialog after
-        {kKeyReturn, 0, 10, 40, kKeyWeightEntry, 30, 2, 77, 1, 1},
-        {kKeyReturn, 1, 10, 40, none, 30, 2, 77, 1, 1},
-        {kKeyOemPlus, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
-        {kKeyAdd, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
-        {kKeyOemMinus, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
-        {kKeySubtract, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
-        {kKeyHome, 0, 10, 40, repaint, 30, 2, 0, 1, 0},   // the scrolled view stays in view
-        {kKeyEnd, 0, 10, 254, repaint, 30, 0, 255, 1, 0}, // none on show: the newest entries
-        {kKeyHome, 0, 0, 40, none, 30, 2, 77, 1, 0},      // an empty log reads nothing out
-        {kKeyEscape, 0, 10, 40, repaint, 30, 0, 77, 0, 0},
-        {kKeyRight, 0, 10, 254, repaint, 30, 1, 255, 1, 0},
-        {'A', 0, 10, 40, none, 30, 2, 77, 1, 0},
-    };
-    for (const auto& [key, modal, count, painted, action, span, scroll, hoverX, armed, after] :
-         cases) {
+    const std::tuple<const char*, unsigned, int, int, int, BoardKeyAction, int, int, int, int, int>
+        cases[] = {
+            // key, dialog open, entries, painted; action, span, scroll, HoverX, armed, dialog after
+            {"Enter", kKeyReturn, 0, 10, 40, kKeyWeightEntry, 30, 2, 77, 1, 0},
+            {"Enter in a dialog", kKeyReturn, 1, 10, 40, none, 30, 2, 77, 1, 1},
+            {"+", kKeyOemPlus, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
+            {"numpad +", kKeyAdd, 0, 10, 40, repaint, 7, 0, 77, 1, 0},
+            {"-", kKeyOemMinus, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
+            {"numpad -", kKeySubtract, 0, 10, 40, repaint, 90, 0, 77, 1, 0},
+            {"Home keeps the scrolled view", kKeyHome, 0, 10, 40, repaint, 30, 2, 0, 1, 0},
+            {"End with none on show", kKeyEnd, 0, 10, 254, repaint, 30, 0, 255, 1, 0},
+            {"Home on an empty log", kKeyHome, 0, 0, 40, none, 30, 2, 77, 1, 0},
+            {"Esc", kKeyEscape, 0, 10, 40, repaint, 30, 0, 77, 0, 0},
+            {"right arrow", kKeyRight, 0, 10, 254, repaint, 30, 1, 255, 1, 0},
+            {"a letter", 'A', 0, 10, 40, none, 30, 2, 77, 1, 0},
+        };
+    for (const auto& [name, key, modal, count, painted, action, span, scroll, hoverX, armed,
+                      after] : cases) {
         ResetInteractionState();
         ChartSpan = 30, ScrollBack = 2, HoverX = 77, HoverActive = 1, DragCountdown = 3;
         Settings.weightdatalen = count, PaintedHoverX = painted, ModalOpen = modal;
         BoardKeyAction done = PressBoardKey(key);
         EXPECT_EQ(make_tuple(done, ChartSpan, ScrollBack, HoverX, HoverActive, ModalOpen),
                   make_tuple(action, span, scroll, hoverX, armed, after))
-            << key;
+            << name;
     }
     // The keyboard's menu (the point -1, -1) opens unless a dialog is; a click's is open already.
     for (int modal : {0, 1}) {

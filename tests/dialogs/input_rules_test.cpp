@@ -5,11 +5,14 @@
 #include <string>
 #include <tuple>
 
+#include "../store/store_fixture.h"
 #include "dialogs/edit_log.h"
 #include "dialogs/number_text.h"
 #include "dialogs/settings_input.h"
 #include "dialogs/weight_input.h"
 #include "res/resource.h"
+#include "store/log_changes.h"
+#include "store/log_file.h"
 
 namespace {
 
@@ -17,8 +20,8 @@ using std::make_tuple;
 using std::string;
 
 TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift) {
-    const WeightVerdict ok = kWeightAccepted, bad = kWeightNotStorable, full = kWeightLogFull;
-    const std::tuple<const char*, int, int, WeightVerdict> cases[] = {
+    const StoreResult ok = kStoreOk, bad = kStoreNotStorable, full = kStoreLogFull;
+    const std::tuple<const char*, int, int, StoreResult> cases[] = {
         // typed, entries in the log, tenths, verdict of OK
         {"65.37", 0, 653, ok},    {"123.45", 0, 1234, ok},  {"nan", 0, 0, ok},
         {"-99.9", 0, -999, ok},   {"-100.", 0, -1000, bad}, {"999.9", 0, 9999, ok},
@@ -26,7 +29,7 @@ TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift
     };
     for (const auto& [typed, count, tenths, verdict] : cases) {
         double kg = ParseWeightText(typed);
-        EXPECT_EQ(make_tuple(KgToTenths(kg), CheckWeightEntry(kg, count)),
+        EXPECT_EQ(make_tuple(KgToTenths(kg), CheckWeighing({20100508, KgToTenths(kg)}, count)),
                   make_tuple(tenths, verdict));
     }
     WeightLog[0] = {20100502, 615}; // Cancel puts back the newest logged weight
@@ -123,10 +126,11 @@ TEST(SettingsDialog, CalendarKeysStepThePeriodDate) {
 }
 
 // Records 2010/05/01..03 at 50.0..50.2 kg: the one on screen takes the weight, kept when
-// the date then fails, and the date; steps go while there is a record; OK copies back.
-TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {
+// the date then fails, and the date; steps go while there is a record; OK copies back, saved.
+TEST_F(StoreTest, DataEditChecksAndStepsThroughTheRecordsAndOkSavesThem) {
     const int W = IDC_DATA_WEIGHT, Y = IDC_DATA_YEAR, M = IDC_DATA_MONTH, D = IDC_DATA_DAY;
     const int old = 20100503;
+    LoadLog(); // no taiju.dat yet
     for (int i = 0; i < 3; i++)
         WeightLog[i] = {20100501 + i, 500 + i};
     Settings.weightdatalen = 3;
@@ -164,7 +168,8 @@ TEST(DataEdit, ChecksAndStepsThroughTheRecordsAndOkCopiesThemBack) {
                   make_tuple(recordNo, nextEnabled, backEnabled));
     }
     ASSERT_EQ(TakeInEditRecord({"", "2009", "12", "31", "54.25"}), 0);
-    CommitEditLog();
+    ASSERT_EQ(CommitEditLog(), kStoreOk);
+    EXPECT_EQ(ReadBytes("taiju.dat").substr(0, 23), "00001,2009/12/31,0542\r\n");
     EXPECT_EQ(make_tuple(WeightLog[0].date, WeightLog[0].weight, WeightLog[1].weight),
               make_tuple(20091231, 542, 501));
     for (int count : {0, -1}) { // no records: nothing to show, step to or take in

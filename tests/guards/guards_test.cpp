@@ -12,7 +12,9 @@
 #include "dialogs/utf8_text.h"
 #include "dialogs/weight_input.h"
 #include "render/chart_plan.h"
+#include "render/trend.h"
 #include "store/file_access.h"
+#include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/settings_file.h"
 #include "tests/store/store_fixture.h"
@@ -34,9 +36,8 @@ TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     LoadLog();
     EXPECT_EQ(make_tuple(Settings.weightdatalen, CurrentWeight, Fake.caption),
               make_tuple(2, 59.9, "OPEN ERROR")); // the newest weight read
-    ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
-    ReadsLeft = 1;                             // read again before the save, still in part
-    EXPECT_EQ(SaveAppendedEntry(nullptr), -1); // refused, and the entry taken back
+    ReadsLeft = 1;                                // read again before the save, still in part
+    EXPECT_EQ(RecordWeighing(20261207, 595), kStoreLogPartlyRead); // refused, no entry kept
     EXPECT_EQ(Settings.weightdatalen, 2);
     EXPECT_EQ(SaveLog(nullptr, 1), -1); // no CSV that passes for the whole log
     ReadsLeft = 1;
@@ -57,8 +58,7 @@ TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     RunResetCommand(nullptr, [](OwnerWindow) {});
     EXPECT_EQ(make_tuple(ReadBytes("taiju.dat.bak"), FileExists("taiju.dat")),
               make_tuple(three, false));
-    ASSERT_EQ(AppendWeightEntry(20261207, 595), 0);
-    EXPECT_EQ(SaveAppendedEntry(nullptr), 0);
+    EXPECT_EQ(RecordWeighing(20261207, 595), kStoreOk);
     EXPECT_EQ(ReadBytes("taiju.dat"), "00001,2026/12/07,0595\r\n");
     // Held at start-up with a count of 0, it had nothing to give: weighings go on.
     auto open = Files.openFile;
@@ -66,8 +66,24 @@ TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     Settings.weightdatalen = 0, Fake.messages = 0;
     LoadLog();
     Files.openFile = open;
-    ASSERT_EQ(AppendWeightEntry(20261208, 594), 0);
-    EXPECT_EQ(make_tuple(SaveAppendedEntry(nullptr), Fake.messages), make_tuple(0, 0));
+    EXPECT_EQ(make_tuple(RecordWeighing(20261208, 594), Fake.messages), make_tuple(kStoreOk, 0));
+}
+
+int StampsAsRead; // stamps that report taiju.dat as last read, before the real ones
+
+// A record another program adds between the weighing's look at the file and its save is
+// read with the rest, and the count that covers it stays.
+TEST_F(StoreTest, ALogChangedJustBeforeTheSaveKeepsTheRecordsReadAgain) {
+    const string rec = "00001,2026/12/01,0600\r\n";
+    WriteBytes("taiju.dat", rec + rec), Settings.weightdatalen = 2;
+    LoadLog();
+    WriteBytes("taiju.dat", rec + rec + rec);
+    StampsAsRead = 1;
+    Files.stampFile = [](const char* name) {
+        return StampsAsRead-- > 0 ? LogStamp : RealFiles.stampFile(name);
+    };
+    EXPECT_EQ(RecordWeighing(20261207, 595), kStoreLogChanged);
+    EXPECT_EQ(Settings.weightdatalen, 3);
 }
 
 TEST_F(StoreTest, EntriesAndTheDateColumnFollowTheClockPastMidnight) {
@@ -109,7 +125,10 @@ TEST(ChartArithmetic, AnyStoredOrTypedValueGivesAPlanInsideTheDrawingRange) {
                 // winX, winY, topmost, count, target, original, height, lines on, start
                 SettingsRecord set = {0, 0, 0, 0, weight, ~weight, height, 1, 1, 1, 1, 0};
                 log[0] = {INT32_MIN, ~weight}, log[1] = {0, weight}, log[2] = {INT32_MAX, ~weight};
-                ASSERT_EQ(PlanWeightChart({log, 3, &set, farGainDays}, span, 2, 0, &plan), 0);
+                int64_t trend[3];
+                CarryTrend(log, 3, trend);
+                ASSERT_EQ(PlanWeightChart({log, 3, &set, farGainDays, trend}, span, 2, 0, &plan),
+                          0);
                 for (int32_t p = 0; p < plan.strokes[plan.strokeCount - 1].start + 2; p++)
                     EXPECT_TRUE(plan.points[p].x >= 0 && plan.points[p].x <= 256 &&
                                 abs(plan.points[p].y) <= 30000)

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "../store/store_fixture.h"
+#include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/log_text.h"
 #include "store/messages.h"
@@ -66,7 +67,7 @@ struct Faults : StoreTest {
         if (count >= 10 + generation % 4 * 150) { // the reset command
             Settings.weightdatalen = Settings.height = 0, Settings.targetweight++;
             SaveSettings(nullptr);
-        } else if (AppendWeightEntry(e.date, e.weight) != 0 || SaveAppendedEntry(nullptr) != 0) {
+        } else if (RecordWeighing(e.date, e.weight) != kStoreOk) {
             _exit(3);
         }
     }
@@ -138,14 +139,14 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFilesAndTheEntryCanBeMadeLater) {
         Fake.text = "";
         WeightEntry e = Entry(0, records - full);
         Plant(fault);
-        EXPECT_TRUE(AppendWeightEntry(e.date, e.weight) != 0 || SaveAppendedEntry(nullptr) != 0);
+        EXPECT_NE(ShowStoreResult(nullptr, RecordWeighing(e.date, e.weight)), kStoreOk);
         Plant(-1);
         EXPECT_EQ(make_tuple(Fake.text, Settings.weightdatalen),
-                  make_tuple(full ? "" : kLogOpenErrorText, records));
+                  make_tuple(full ? kLogFullText : kLogOpenErrorText, records));
         EXPECT_TRUE(ReadBytes("taiju.dat") == Log(records) && !FileExists("taiju.dat.tmp"));
         EXPECT_EQ(ReadBytes("weighminder.ini"), Ini(records));
         Settings.weightdatalen -= full;
-        EXPECT_TRUE(AppendWeightEntry(e.date, e.weight) == 0 && SaveAppendedEntry(nullptr) == 0);
+        EXPECT_EQ(RecordWeighing(e.date, e.weight), kStoreOk);
         EXPECT_TRUE(ReadBytes("taiju.dat") == Log(records - full + 1));
         EXPECT_EQ(ReadBytes("weighminder.ini").find(Ini(records - full + 1).substr(12)), 27u);
     }
@@ -176,8 +177,8 @@ TEST_F(Faults, AChangedLogIsReadAgainAndNothingInItIsOverwritten) {
             const int n = (int)log.size() / 23;
             const WeightEntry e = Entry(2, 0);
             char record[24];
-            int result = (weighing ? AppendWeightEntry(e.date, e.weight) : (WeightLog[0] = e, 0)) +
-                         (weighing ? SaveAppendedEntry(nullptr) : SaveLog(nullptr, 0));
+            int result = weighing ? -(RecordWeighing(e.date, e.weight) != kStoreOk)
+                                  : (WeightLog[0] = e, SaveLog(nullptr, 0));
             string saved = log + (weighing ? string(record, FormatLogRecord(record, n, e)) : "");
             EXPECT_EQ(make_tuple(result, Fake.text, ReadBytes("taiju.dat"), Settings.weightdatalen),
                       make_tuple(-!weighing, weighing ? "" : kLogChangedText, saved, n + weighing));

@@ -55,8 +55,7 @@ void OpenBoard() {
     Board.BackbufferBitmap = CreateCompatibleBitmap(dc, kW, kH);
     ReleaseDC(Window, dc);
     SelectObject(Board.Backbuffer, Board.BackbufferBitmap);
-    for (int i = 0; i < kPictureCount; i++)
-        Board.Pictures[i] = LoadPicture(self, kPictureIds[i], Board.Backbuffer);
+    LoadBoardPictures(self);
     ComposeSpriteSheet();
     CreateBoardPens();
 }

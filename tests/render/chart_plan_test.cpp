@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/chart_state.h"
+#include "render/hover_columns.h"
 #include "render/thin_stroke.h"
 
 namespace {
@@ -48,6 +49,7 @@ void Given(const std::vector<WeightEntry>& log, const Flags& f) {
     Settings = {0, 0, 0, n, f.target, f.original, f.height, f.limit, f.limit2, f.ninpu, f.risou, 0};
     PeriodStartDate = {2010, 1, 1};
     std::copy(log.begin(), log.end(), WeightLog);
+    LogRevision++;
 }
 
 std::string Strokes() {
@@ -127,9 +129,8 @@ TEST(Chart, PlotsTheEntriesInViewOnTheirScale) {
     for (const ChartCase& c : kCases) {
         SCOPED_TRACE(c.name);
         Given(c.log, c.flags);
-        ASSERT_EQ(
-            PlanWeightChart(CurrentChartInput(), c.span, c.marker, c.scrollBack, c.trend, &Plan),
-            0);
+        Options.trend = c.trend;
+        ASSERT_EQ(PlanWeightChart(CurrentChartInput(), c.span, c.marker, c.scrollBack, &Plan), 0);
         memset(HoverIndexTable, 0xff, sizeof HoverIndexTable);
         PublishHoverTables(Plan);
         EXPECT_EQ(Plan.scale.high, c.high);

@@ -40,9 +40,12 @@ int32_t RateLog(int first, int32_t before, int32_t last) {
     return before + 1;
 }
 
+int64_t Grams[kLogCapacity];
+
 std::string Tip(int32_t trendOn, int32_t count, int32_t target) {
     char tip[kTrayTipSize];
-    FormatTrayTip(tip, sizeof tip, trendOn, Log, count, target);
+    CarryTrend(Log, count, Grams);
+    FormatTrayTip(tip, sizeof tip, trendOn, Log, Grams, count, target);
     return tip;
 }
 

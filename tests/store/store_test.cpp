@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "store/calendar.h"
+#include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/log_text.h"
 #include "store/settings_file.h"
@@ -113,7 +114,7 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     EXPECT_FALSE(FileExists("taiju.dat"));
     for (auto [date, weight] : {make_tuple(20100508, 523), make_tuple(19991231, 615),
                                 make_tuple(20110102, 7), make_tuple(20110103, -5)})
-        ASSERT_EQ(AppendWeightEntry(date, weight), 0);
+        ASSERT_EQ(RecordWeighing(date, weight), kStoreOk);
     std::remove("weighminder.ini");
     EXPECT_EQ(LoadSettings(nullptr), 0);
     memset(WeightLog, 0, sizeof WeightLog);

@@ -1,7 +1,7 @@
-#include "render/window_dpi_win.h"
+#include "win/dpi_win.h"
 
-#include "render/board_scale.h"
-#include "store/system_library_win.h"
+#include "win/entry_win.h"
+#include "win/system_library_win.h"
 
 namespace {
 
@@ -10,11 +10,6 @@ typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
 typedef BOOL(WINAPI* AdjustForDpiFn)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 enum { kEffectiveDpi = 0 }; // MDT_EFFECTIVE_DPI
-
-template <typename Fn> Fn Entry(HMODULE module, const char* name) {
-    FARPROC entry = module != NULL ? GetProcAddress(module, name) : NULL;
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
-}
 
 UINT ScreenDpi() {
     HDC screen = GetDC(NULL);
@@ -28,7 +23,7 @@ UINT ScreenDpi() {
 
 UINT WindowDpi(HWND window) {
     static DpiForWindowFn forWindow =
-        Entry<DpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+        FindEntry<DpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (forWindow != NULL) {
         UINT dpi = forWindow(window);
         if (dpi != 0)
@@ -38,7 +33,7 @@ UINT WindowDpi(HWND window) {
     static DpiForMonitorFn forMonitor =
         forWindow != NULL
             ? NULL
-            : Entry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
+            : FindEntry<DpiForMonitorFn>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (forMonitor != NULL &&
         forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y) ==
@@ -49,12 +44,12 @@ UINT WindowDpi(HWND window) {
 }
 
 int ScaleToDpi(int pixels, UINT dpi) {
-    return MulDiv(pixels, static_cast<int>(dpi), kPlainDpi);
+    return PixelsAtDpi(pixels, static_cast<int>(dpi));
 }
 
 int SystemFrameAtDpi(HWND window, UINT dpi, POINT* frame) {
     static AdjustForDpiFn adjust =
-        Entry<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+        FindEntry<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
     RECT outer = {0, 0, 0, 0};
     if (adjust == NULL ||
         !adjust(&outer, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,

@@ -1,6 +1,9 @@
-// The DPI a window is shown at. Win32 only.
+// The DPI a window is shown at, and lengths at it. Win32 only; the
+// arithmetic is win/dpi.h's.
 #pragma once
 #include <windows.h>
+
+#include "win/dpi.h"
 
 // Asked of the newest interface the system has, each looked up at run time
 // so that the program still starts on Windows 7: the window's own DPI

@@ -1,6 +1,8 @@
-#include "store/system_library_win.h"
+#include "win/system_library_win.h"
 
 #include <wchar.h>
+
+#include "win/entry_win.h"
 
 #ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
 #define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
@@ -11,12 +13,10 @@ typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
 void RestrictDllSearch() {
     // Looked up at run time: systems before Windows 8 without the update
     // that brought it lack it, and the program must still start there.
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    FARPROC entry = kernel != NULL ? GetProcAddress(kernel, "SetDefaultDllDirectories") : NULL;
-    if (entry != NULL) {
-        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(entry))(
-            LOAD_LIBRARY_SEARCH_SYSTEM32);
-    }
+    SetDefaultDllDirectoriesFn restrict = FindEntry<SetDefaultDllDirectoriesFn>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (restrict != NULL)
+        restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
     SetDllDirectoryW(L"");
 }
 
