@@ -2,12 +2,11 @@
 // private_kb=), paint|move|click|dialogs N (N messages, or N dialogs opened and cancelled), hold
 // FILE MS (unshared), style (extended), tray (1 while icon 101 is there), untray, taskbar
 // (broadcasts "TaskbarCreated"), item ID [click|kana] ("enabled ticked" of an open dialog's
-// control, after a click or after "55.5" and 42 kana are typed into it), start EXE FOLDER (EXE
-// run in FOLDER spelt in short names, upper case and with "\." after it; prints that spelling
-// and the exit code), front (the left edge of the foreground window), access (the board's
-// accessible object: "role|name|value", UTF-8), watch MS (value changes it announces meanwhile),
-// load DLL (0 once loaded), menu (1 while a popup menu is shown), text TEXT (the white pixels
-// "x,y" of TEXT drawn as the board draws its read-out).
+// control, after a click or after "55.5" and 42 kana are typed into it), front (the left edge
+// of the foreground window), access (the board's accessible object: "role|name|value", UTF-8),
+// watch MS (value changes it announces meanwhile), load DLL (0 once loaded), menu (1 while a
+// popup menu is shown), text TEXT (the white pixels "x,y" of TEXT drawn as the board draws its
+// read-out).
 #include <windows.h>
 #include <oleacc.h>
 #include <psapi.h>
@@ -100,23 +99,6 @@ int main(int argc, char** argv) {
         printf(file == INVALID_HANDLE_VALUE ? "failed\n" : "held\n");
         fflush(stdout);
         Sleep(atoi(argv[3]));
-        return 0;
-    }
-    if (argc == 4 && !strcmp(command, "start")) {
-        char folder[MAX_PATH], spelt[MAX_PATH + 8];
-        DWORD n = GetShortPathNameA(argv[3], folder, MAX_PATH);
-        snprintf(spelt, sizeof spelt, "%s\\.",
-                 n > 0 && n < MAX_PATH ? CharUpperA(folder) : argv[3]);
-        STARTUPINFOA start = {};
-        start.cb = sizeof start;
-        PROCESS_INFORMATION child;
-        DWORD code = 99;
-        if (CreateProcessA(argv[2], nullptr, nullptr, nullptr, FALSE, 0, nullptr, spelt, &start,
-                           &child)) {
-            WaitForSingleObject(child.hProcess, 30000);
-            GetExitCodeProcess(child.hProcess, &code);
-        }
-        printf("%s %lu\n", spelt, (unsigned long)code);
         return 0;
     }
     if (!strcmp(command, "front")) {
