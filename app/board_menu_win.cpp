@@ -72,8 +72,6 @@ void RunBoardCommand(HWND window, int command) {
     case ID_CMD_CSV:
         RunCsvCommand(window);
         break;
-    default:
-        break;
     }
 }
 
