@@ -17,50 +17,60 @@ static void OpenDialog(HWND window, int templateId, DLGPROC procedure) {
     DialogBoxParamW(Board.Instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
 }
 
-// A dialog that may change what the board shows: repaint it afterwards.
-static void OpenEditingDialog(HWND window, int templateId, DLGPROC procedure) {
-    OpenDialog(window, templateId, procedure);
-    RepaintBoard(window, TRUE);
-}
+// The commands that open a dialog that may change what the board shows: the
+// board is repainted afterwards.
+static const struct {
+    int command;
+    int templateId;
+    DLGPROC procedure;
+} kEditingDialogs[] = {
+    {ID_CMD_SETTINGS, IDD_SETTINGS, SettingsDlgProc},
+    {ID_CMD_WEIGHT_ENTRY, IDD_WEIGHT_ENTRY, WeightEntryDlgProc},
+    {ID_CMD_DATA_EDIT, IDD_DATA_EDIT, DataEditDlgProc},
+};
 
 void OpenWeightEntry(HWND window) {
-    OpenEditingDialog(window, IDD_WEIGHT_ENTRY, WeightEntryDlgProc);
+    RunBoardCommand(window, ID_CMD_WEIGHT_ENTRY);
 }
 
 static void RepaintErasing(OwnerWindow owner) {
     RepaintBoard(static_cast<HWND>(owner), TRUE);
 }
 
+static int RunImport(OwnerWindow owner, void (*repaint)(OwnerWindow owner)) {
+    return RunImportCommand(owner, ChooseImportFile, repaint);
+}
+
+// The commands without a dialog of their own that may change the board: they
+// repaint it when they do.
+static const struct {
+    int command;
+    int (*run)(OwnerWindow owner, void (*repaint)(OwnerWindow owner));
+} kRepaintingCommands[] = {
+    {ID_CMD_RESET, RunResetCommand},
+    {ID_CMD_IMPORT, RunImport},
+    {ID_CMD_TREND, RunTrendCommand},
+};
+
 void RunBoardCommand(HWND window, int command) {
+    for (const auto& dialog : kEditingDialogs) {
+        if (dialog.command == command) {
+            OpenDialog(window, dialog.templateId, dialog.procedure);
+            RepaintErasing(window);
+        }
+    }
+    for (const auto& repainting : kRepaintingCommands)
+        if (repainting.command == command)
+            repainting.run(window, RepaintErasing);
     switch (command) {
-    case ID_CMD_SETTINGS:
-        OpenEditingDialog(window, IDD_SETTINGS, SettingsDlgProc);
-        break;
     case ID_CMD_EXIT:
         DestroyWindow(window);
         break;
     case ID_CMD_VERSION:
         OpenDialog(window, IDD_VERSION, VersionDlgProc);
         break;
-    case ID_CMD_WEIGHT_ENTRY:
-        OpenWeightEntry(window);
-        break;
-    case ID_CMD_RESET:
-        RunResetCommand(window, RepaintErasing);
-        break;
     case ID_CMD_CSV:
         RunCsvCommand(window);
-        break;
-    case ID_CMD_IMPORT:
-        RunImportCommand(window, ChooseImportFile, RepaintErasing);
-        break;
-    case ID_CMD_DATA_EDIT:
-        OpenEditingDialog(window, IDD_DATA_EDIT, DataEditDlgProc);
-        break;
-    case ID_CMD_TREND:
-        RunTrendCommand(window, RepaintErasing);
-        break;
-    default:
         break;
     }
 }

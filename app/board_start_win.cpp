@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "store/platform.h"
 #include "win/entry_win.h"
+#include "win/message_loop_win.h"
 #include "win/system_library_win.h"
 
 LayeredAttributesFn LayeredAttributesEntry = NULL;
@@ -58,12 +59,5 @@ int RunBoardProgram(HINSTANCE instance, int showCommand) {
         return 0;
     }
     Board.Instance = instance;
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, NULL, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return ShowAndRunMessages(window, showCommand);
 }

@@ -32,44 +32,36 @@ void FormatImportQuestion(const ImportSummary& s, char* text, size_t size) {
     snprintf(text + n, size - n, "\r\n取り込みますか？");
 }
 
+// Why a file is not imported, with the number a text names.
+static const struct {
+    int verdict;
+    const char* format;
+    int ImportSummary::*number = nullptr;
+} kRefusals[] = {
+    {kImportCannotOpen, "ファイルを開けませんでした。"},
+    {kImportEmpty, "ファイルが空です。"},
+    {kImportBinary, "テキストファイルではないため取り込めません。"},
+    {kImportFileTooLarge, "ファイルが 64 MB を超えているため取り込めません。"},
+    {kImportLineTooLong, "%d 行目が 64 KB を超えているため取り込めません。",
+     &ImportSummary::lineAt},
+    {kImportNoColumns, "日付と体重の列が見つからないため取り込めません。"},
+    {kImportAmbiguousDates, "日付が「月/日/年」か「日/月/年」か決められないため取り込めません。"},
+    {kImportTooMany,
+     "記録は 65536 件までのため、あと %d 日分しか追加できません。\r\n"
+     "このファイルは取り込めません。",
+     &ImportSummary::room},
+};
+
 void FormatImportRefusal(const ImportSummary& s, char* text, size_t size) {
-    switch (s.verdict) {
-    case kImportNothingNew: {
+    if (s.verdict == kImportNothingNew) {
         int n = snprintf(text, size, "追加できる日がありません。\r\n\r\n");
         FormatDetails(s, text + n, size - n);
-        break;
+        return;
     }
-    case kImportCannotOpen:
-        snprintf(text, size, "ファイルを開けませんでした。");
-        break;
-    case kImportEmpty:
-        snprintf(text, size, "ファイルが空です。");
-        break;
-    case kImportBinary:
-        snprintf(text, size, "テキストファイルではないため取り込めません。");
-        break;
-    case kImportFileTooLarge:
-        snprintf(text, size, "ファイルが 64 MB を超えているため取り込めません。");
-        break;
-    case kImportLineTooLong:
-        snprintf(text, size, "%d 行目が 64 KB を超えているため取り込めません。", s.lineAt);
-        break;
-    case kImportNoColumns:
-        snprintf(text, size, "日付と体重の列が見つからないため取り込めません。");
-        break;
-    case kImportAmbiguousDates:
-        snprintf(text, size, "日付が「月/日/年」か「日/月/年」か決められないため取り込めません。");
-        break;
-    case kImportTooMany:
-        snprintf(text, size,
-                 "記録は 65536 件までのため、あと %d 日分しか追加できません。\r\n"
-                 "このファイルは取り込めません。",
-                 s.room);
-        break;
-    default:
-        snprintf(text, size, "%s", "");
-        break;
-    }
+    snprintf(text, size, "%s", ""); // no refusal
+    for (const auto& refusal : kRefusals)
+        if (refusal.verdict == s.verdict)
+            snprintf(text, size, refusal.format, refusal.number ? s.*refusal.number : 0);
 }
 
 static void ImportChosenFile(OwnerWindow owner, const char* path,

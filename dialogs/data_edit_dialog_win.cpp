@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "dialogs/dialog_procs_win.h"
 
+#include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/edit_log.h"
 #include "store/messages.h"
@@ -11,21 +12,22 @@
 static const int kRecordFields[] = {IDC_DATA_NO,    IDC_DATA_NEXT, IDC_DATA_PREVIOUS, IDC_DATA_YEAR,
                                     IDC_DATA_MONTH, IDC_DATA_DAY,  IDC_DATA_WEIGHT};
 
+static const TextItem<RecordForm, kDialogTextSize> kRecordTexts[] = {
+    {IDC_DATA_YEAR, &RecordForm::year},
+    {IDC_DATA_MONTH, &RecordForm::month},
+    {IDC_DATA_DAY, &RecordForm::day},
+    {IDC_DATA_WEIGHT, &RecordForm::weight},
+};
+
 static void ShowRecord(HWND dialog) {
     RecordForm form = ShowEditRecord();
     SetItemText(dialog, IDC_DATA_NO, form.number);
-    SetItemText(dialog, IDC_DATA_WEIGHT, form.weight);
-    SetItemText(dialog, IDC_DATA_YEAR, form.year);
-    SetItemText(dialog, IDC_DATA_MONTH, form.month);
-    SetItemText(dialog, IDC_DATA_DAY, form.day);
+    SetItemTexts(dialog, kRecordTexts, form);
 }
 
 static RecordForm ReadRecord(HWND dialog) {
     RecordForm form = {};
-    GetItemText(dialog, IDC_DATA_WEIGHT, kDialogTextSize, form.weight, sizeof form.weight);
-    GetItemText(dialog, IDC_DATA_YEAR, kDialogTextSize, form.year, sizeof form.year);
-    GetItemText(dialog, IDC_DATA_MONTH, kDialogTextSize, form.month, sizeof form.month);
-    GetItemText(dialog, IDC_DATA_DAY, kDialogTextSize, form.day, sizeof form.day);
+    GetItemTexts(dialog, kRecordTexts, &form);
     return form;
 }
 
@@ -94,7 +96,7 @@ static INT_PTR CancelRecords(HWND dialog) {
     return TRUE;
 }
 
-static INT_PTR DataEditCommand(HWND dialog, WPARAM wParam) {
+static INT_PTR DataEditCommand(HWND dialog, WPARAM wParam, LPARAM) {
     int id = LOWORD(wParam);
     switch (id) {
     case IDOK:
@@ -108,12 +110,7 @@ static INT_PTR DataEditCommand(HWND dialog, WPARAM wParam) {
     return FALSE;
 }
 
-INT_PTR CALLBACK DataEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OpenDataEdit(dialog);
-    case WM_COMMAND:
-        return DataEditCommand(dialog, wParam);
-    }
-    return FALSE;
+INT_PTR CALLBACK DataEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const DialogActions kActions = {OpenDataEdit, DataEditCommand, NULL, NULL, NULL};
+    return RunDialogAction(kActions, dialog, message, wParam, lParam);
 }

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/settings_input.h"
 #include "store/log_file.h"
@@ -40,28 +41,33 @@ static void RegisterCalendarClass() {
     }
 }
 
+static const struct {
+    int id;
+    int SettingsForm::*ticked;
+} kSettingsTicks[] = {
+    {IDC_KEEP_IN_FRONT, &SettingsForm::keepInFront},
+    {IDC_PREGNANCY, &SettingsForm::pregnancy},
+    {IDC_OVERWEIGHT_LINE, &SettingsForm::overweight},
+    {IDC_UNDERWEIGHT_LINE, &SettingsForm::underweight},
+    {IDC_IDEAL_GAIN_LINE, &SettingsForm::idealGain},
+};
+static const TextItem<SettingsForm, kDialogTextSize> kSettingsTexts[] = {
+    {IDC_TARGET_WEIGHT, &SettingsForm::targetKg},
+    {IDC_HEIGHT, &SettingsForm::heightCm},
+    {IDC_ORIGINAL_WEIGHT, &SettingsForm::originalKg},
+};
+
 static void WriteSettingsForm(HWND dialog, const SettingsForm& form) {
-    SetItemTicked(dialog, IDC_KEEP_IN_FRONT, form.keepInFront);
-    SetItemTicked(dialog, IDC_PREGNANCY, form.pregnancy);
-    SetItemTicked(dialog, IDC_OVERWEIGHT_LINE, form.overweight);
-    SetItemTicked(dialog, IDC_UNDERWEIGHT_LINE, form.underweight);
-    SetItemTicked(dialog, IDC_IDEAL_GAIN_LINE, form.idealGain);
-    SetItemText(dialog, IDC_TARGET_WEIGHT, form.targetKg);
-    SetItemText(dialog, IDC_ORIGINAL_WEIGHT, form.originalKg);
-    SetItemText(dialog, IDC_HEIGHT, form.heightCm);
+    for (const auto& tick : kSettingsTicks)
+        SetItemTicked(dialog, tick.id, form.*tick.ticked);
+    SetItemTexts(dialog, kSettingsTexts, form);
 }
 
 static SettingsForm ReadSettingsForm(HWND dialog) {
     SettingsForm form;
-    form.keepInFront = ItemTicked(dialog, IDC_KEEP_IN_FRONT);
-    form.pregnancy = ItemTicked(dialog, IDC_PREGNANCY);
-    form.overweight = ItemTicked(dialog, IDC_OVERWEIGHT_LINE);
-    form.underweight = ItemTicked(dialog, IDC_UNDERWEIGHT_LINE);
-    form.idealGain = ItemTicked(dialog, IDC_IDEAL_GAIN_LINE);
-    GetItemText(dialog, IDC_TARGET_WEIGHT, kDialogTextSize, form.targetKg, sizeof form.targetKg);
-    GetItemText(dialog, IDC_HEIGHT, kDialogTextSize, form.heightCm, sizeof form.heightCm);
-    GetItemText(dialog, IDC_ORIGINAL_WEIGHT, kDialogTextSize, form.originalKg,
-                sizeof form.originalKg);
+    for (const auto& tick : kSettingsTicks)
+        form.*tick.ticked = ItemTicked(dialog, tick.id);
+    GetItemTexts(dialog, kSettingsTexts, &form);
     return form;
 }
 
@@ -172,7 +178,7 @@ static INT_PTR CancelSettings(HWND dialog) {
     return TRUE;
 }
 
-static INT_PTR SettingsCommand(HWND dialog, WPARAM wParam) {
+static INT_PTR SettingsCommand(HWND dialog, WPARAM wParam, LPARAM) {
     switch (LOWORD(wParam)) {
     case IDOK:
         return AcceptSettings(dialog);
@@ -184,15 +190,7 @@ static INT_PTR SettingsCommand(HWND dialog, WPARAM wParam) {
 }
 
 INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OpenSettings(dialog);
-    case WM_NOTIFY:
-        return FollowCalendar(dialog, reinterpret_cast<const NMHDR*>(lParam));
-    case WM_PAINT:
-        return PaintNothing(dialog);
-    case WM_COMMAND:
-        return SettingsCommand(dialog, wParam);
-    }
-    return FALSE;
+    static const DialogActions kActions = {OpenSettings, SettingsCommand, FollowCalendar,
+                                           PaintNothing, NULL};
+    return RunDialogAction(kActions, dialog, message, wParam, lParam);
 }

@@ -47,11 +47,11 @@ CalendarLayout LayoutPeriodCalendar(int dialogWidth, int monthWidth, int monthHe
 // the key leads to; 0 for another key or a date that is not a real one.
 enum {
     kCalendarKeyPageUp = 0x21,
-    kCalendarKeyPageDown = 0x22,
+    kCalendarKeyPageDown,
     kCalendarKeyLeft = 0x25,
-    kCalendarKeyUp = 0x26,
-    kCalendarKeyRight = 0x27,
-    kCalendarKeyDown = 0x28,
+    kCalendarKeyUp,
+    kCalendarKeyRight,
+    kCalendarKeyDown,
 };
 int StepPeriodDate(const CalendarDate& date, unsigned key, CalendarDate* next);
 

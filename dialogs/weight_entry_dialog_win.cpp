@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "dialogs/dialog_actions_win.h"
 #include "dialogs/dialog_text_win.h"
 #include "dialogs/number_text.h"
 #include "dialogs/weight_input.h"
@@ -144,16 +145,7 @@ static INT_PTR WeightEntryCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK WeightEntryDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnWeightEntryOpen(dialog);
-    case WM_COMMAND:
-        return WeightEntryCommand(dialog, wParam, lParam);
-    case WM_PAINT:
-        return PaintNothing(dialog);
-    case WM_NCDESTROY:
-        FreeEnlargedArrows(); // the buttons are gone by now
-        return FALSE;
-    }
-    return FALSE;
+    static const DialogActions kActions = {OnWeightEntryOpen, WeightEntryCommand, NULL,
+                                           PaintNothing, FreeEnlargedArrows};
+    return RunDialogAction(kActions, dialog, message, wParam, lParam);
 }

@@ -16,27 +16,28 @@ enum FieldLimit {
 };
 
 // The twelve keys of weighminder.ini in the order they are written, each
-// with its field, its start-up value and its limit: the reader, the writer,
-// the defaults, the limits and the merge all follow this one table.
+// with its field, its start-up value and its limit (0 and any value where a
+// row names none): the reader, the writer, the defaults, the limits and the
+// merge all follow this one table.
 const struct SettingsField {
     const char* key;
     int32_t SettingsRecord::*field;
-    int32_t initial;
-    FieldLimit limit;
+    int32_t initial = 0;
+    FieldLimit limit = kAnyValue;
 } kSettingsFields[] = {
     {"winX=", &SettingsRecord::winX, 0, kOnScreenX},
     {"winY=", &SettingsRecord::winY, 0, kOnScreenY},
     {"topmost=", &SettingsRecord::topmost, 0, kNotBelowZero},
     {"weightdatalen=", &SettingsRecord::weightdatalen, 0, kLogCount},
-    {"targetweight=", &SettingsRecord::targetweight, 500, kAnyValue},
-    {"original=", &SettingsRecord::original, 500, kAnyValue},
-    {"height=", &SettingsRecord::height, 150, kAnyValue},
-    {"limit=", &SettingsRecord::limit, 0, kAnyValue},
-    {"limit2=", &SettingsRecord::limit2, 0, kAnyValue},
-    {"ninpu=", &SettingsRecord::ninpu, 0, kAnyValue},
-    {"risou=", &SettingsRecord::risou, 0, kAnyValue},
+    {"targetweight=", &SettingsRecord::targetweight, 500},
+    {"original=", &SettingsRecord::original, 500},
+    {"height=", &SettingsRecord::height, 150},
+    {"limit=", &SettingsRecord::limit},
+    {"limit2=", &SettingsRecord::limit2},
+    {"ninpu=", &SettingsRecord::ninpu},
+    {"risou=", &SettingsRecord::risou},
     // Written from the period it gives, as yyyymmdd.
-    {"startdate=", &SettingsRecord::startdate, 0, kAnyValue},
+    {"startdate=", &SettingsRecord::startdate},
 };
 
 void DefaultSettings(SettingsRecord* s) {

@@ -3,6 +3,8 @@
 // files, no tray icon: what every windowed program pays before its own work.
 #include <windows.h>
 
+#include "win/message_loop_win.h"
+
 static LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT ps;
@@ -35,12 +37,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                                   instance, NULL);
     if (window == NULL)
         return 0;
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, NULL, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return ShowAndRunMessages(window, showCommand);
 }
