@@ -148,8 +148,8 @@ TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
          "グラフ 2026年12月8日 52.7 kg、体重 52.3 kg、前回から −0.4 kg、BMI 21.2、12月9日(水)"},
         {{-0.1, log, 3, 0, {2010, 1, 5, 9}, 0, 1, 40, 7, 0, hoverTable},
          "グラフ 2010年1月5日 −0.1 kg、体重 −0.1 kg、前回から −52.4 kg、1月5日(土)"},
-        {{65.3, log, 4, 0, {2010, 1, 6, 2}, 0, 1, 42, 7, 0, hoverTable},
-         "グラフ 2010年1月6日 0.0 kg、体重 65.3 kg、前回から +65.4 kg、1月6日(火)"},
+        {{165.3, log, 4, 0, {2010, 1, 6, 2}, 0, 1, 42, 7, 0, hoverTable},
+         "グラフ 2010年1月6日 0.0 kg、体重 165.3 kg、前回から +165.4 kg、1月6日(火)"},
         // After a reset the read-out has no entry; a weight past the digits reads as none.
         {{0.0, log, 0, 0, {2010, 9, 30, 0}, 0, 1, 40, 7, 0, hoverTable},
          "体重 0.0 kg、前回から +0.0 kg、9月30日(日)"},
