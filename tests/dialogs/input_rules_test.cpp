@@ -46,19 +46,9 @@ TEST(WeightEntry, ReadsFiveCharactersAcceptsWhatARecordHoldsAndStepsWithoutDrift
 }
 
 // Switches as bits: 1 topmost, 2 limit, 4 limit2, 8 ninpu, 16 risou.
-SettingsRecord Record(int switches, int32_t target, int32_t height, int32_t original) {
-    return {40,
-            50,
-            switches & 1,
-            7,
-            target,
-            original,
-            height,
-            switches >> 1 & 1,
-            switches >> 2 & 1,
-            switches >> 3 & 1,
-            switches >> 4 & 1,
-            20100508};
+SettingsRecord Record(int s, int32_t target, int32_t height, int32_t original) {
+    return {40,     50,         s & 1,      7,          target,     original,
+            height, s >> 1 & 1, s >> 2 & 1, s >> 3 & 1, s >> 4 & 1, 20100508};
 }
 
 // OK into a record unlike the one shown: what the form showed comes back, the rest stays.

@@ -24,9 +24,8 @@ namespace {
 using std::make_tuple;
 using std::string;
 
-// taiju.dat holds three records but a read fails after two: no save replaces
-// it with fewer until a load reads it whole, and a reset keeps it as
-// taiju.dat.bak.
+// taiju.dat holds three records but a read fails after two: no save replaces it with fewer until a
+// load reads it whole, and a reset keeps it as taiju.dat.bak.
 TEST_F(StoreTest, APartlyReadLogIsNeverReplacedByAShorterOne) {
     const string three = "00001,2026/12/01,0600\r\n00002,2026/12/02,0599\r\n"
                          "00003,2026/12/03,0598\r\n";

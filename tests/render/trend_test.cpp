@@ -1,5 +1,5 @@
 // The trend, its weekly rate and the target date, on logs worked by hand, in
-// the icon's tip; the settings line.
+// the icon's tip; the settings line read.
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -101,13 +101,9 @@ TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
               "weighminder\nトレンド -171798691.9kg  +10737418.2kg/週\n目標到達 2010/05/22頃");
 }
 
-TEST(TrendSetting, ALineAfterTheTwelveOnlyWhileOn) {
-    char text[16];
-    OptionSettings on = {1}, off = {0};
-    EXPECT_EQ(FormatOptionLines(text, sizeof text, &on), 9);
-    EXPECT_STREQ(text, "trend=1\r\n");
-    EXPECT_EQ(FormatOptionLines(text, sizeof text, &off), 0) << "nothing while off";
-    // Each text read over an option that was on, and the option it leaves.
+// Each text read over an option that was on, and the option it leaves (the line written:
+// app_test's trend command, and store_test's file without it).
+TEST(TrendSetting, IsOnOnlyWhereItsLineSaysOne) {
     const std::pair<const char*, int32_t> cases[] = {
         {"risou=0\r\ntrend=1\r\n", 1}, {"TREND=1\r\n", 1}, {"risou=0\r\n", 0}, {"trend=2\r\n", 0}};
     for (const auto& c : cases) {
