@@ -10,14 +10,19 @@
 namespace {
 
 TEST(BoardScale, NearestWholeFactorOfDpiOver96WithinTheRoom) {
-    // DPI, screen width and height, scale: below 150 %, 150 %, 500 %, no DPI, too narrow, too
-    // low, a screen smaller than the board, a huge DPI.
-    const int32_t cases[][4] = {{143, 1920, 1080, 1}, {144, 1920, 1080, 2},
-                                {480, 3840, 2160, 5}, {-96, 1920, 1080, 1},
-                                {480, 1018, 762, 4},  {480, 1250, 499, 4},
-                                {192, 200, 80, 1},    {INT32_MAX, 2500, 1000, 10}};
+    const struct {
+        const char* name;
+        int32_t dpi, width, height, scale;
+    } cases[] = {{"below 150 %", 143, 1920, 1080, 1},
+                 {"150 %", 144, 1920, 1080, 2},
+                 {"500 %", 480, 3840, 2160, 5},
+                 {"no DPI", -96, 1920, 1080, 1},
+                 {"too narrow", 480, 1018, 762, 4},
+                 {"too low", 480, 1250, 499, 4},
+                 {"smaller than the board", 192, 200, 80, 1},
+                 {"huge DPI", INT32_MAX, 2500, 1000, 10}};
     for (const auto& c : cases)
-        EXPECT_EQ(BoardScaleForDpi(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << "x" << c[2];
+        EXPECT_EQ(BoardScaleForDpi(c.dpi, c.width, c.height), c.scale) << c.name;
 }
 
 // At scale k each zone's inclusive bounds (the 96-DPI table) run from the
@@ -45,31 +50,35 @@ TEST(BoardScale, EachZoneCoversExactlyTheBlocksOfItsBoardPixels) {
 }
 
 TEST(BoardScale, APaintCopiesTheWholeBlocksUnderTheInvalidRectangle) {
-    // Window rectangle, scale (0: not known, as unscaled), board rectangle: the whole window,
-    // part blocks, beyond the window, no scale.
-    const int32_t cases[][9] = {{0, 0, 500, 200, 2, 0, 0, 250, 100},
-                                {3, 5, 7, 9, 2, 1, 2, 4, 5},
-                                {-5, -5, 900, 900, 2, 0, 0, 250, 100},
-                                {0, 1, 7, 9, 0, 0, 1, 7, 9}};
-    for (const auto& c : cases) {
+    // Window rectangle, scale (0: not known, as unscaled), board rectangle.
+    const struct {
+        const char* name;
+        int32_t c[9];
+    } cases[] = {{"the whole window", {0, 0, 500, 200, 2, 0, 0, 250, 100}},
+                 {"part blocks", {3, 5, 7, 9, 2, 1, 2, 4, 5}},
+                 {"beyond the window", {-5, -5, 900, 900, 2, 0, 0, 250, 100}},
+                 {"no scale", {0, 1, 7, 9, 0, 0, 1, 7, 9}}};
+    for (const auto& [name, c] : cases) {
         ScaleRect b = BoardRectCovering({c[0], c[1], c[2], c[3]}, c[4]);
         EXPECT_EQ((std::vector<int32_t>{b.left, b.top, b.right, b.bottom}),
                   std::vector<int32_t>(c + 5, c + 9))
-            << c[0] << "," << c[1] << " at " << c[4];
+            << name;
     }
 }
 
 TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
-    // Saved x, y, scale, placed x, y on a 1024 x 768 screen, 256 x 106 at 96 DPI: in the
-    // corner, a pixel out, enlarged twice, above and left, far right.
-    const int32_t cases[][5] = {{768, 662, 1, 768, 662},
-                                {769, 663, 1, 768, 662},
-                                {769, 663, 2, 518, 562},
-                                {-40, -1, 2, 0, 0},
-                                {2147483647, 300, 2, 518, 300}};
-    for (const auto& c : cases) {
+    // Saved x, y, scale, placed x, y on a 1024 x 768 screen: 256 x 106 at 96 DPI.
+    const struct {
+        const char* name;
+        int32_t c[5];
+    } cases[] = {{"in the corner", {768, 662, 1, 768, 662}},
+                 {"a pixel out", {769, 663, 1, 768, 662}},
+                 {"enlarged twice", {769, 663, 2, 518, 562}},
+                 {"above and left", {-40, -1, 2, 0, 0}},
+                 {"far right", {2147483647, 300, 2, 518, 300}}};
+    for (const auto& [name, c] : cases) {
         ScalePoint p = BoardOriginOnScreen({c[0], c[1]}, BoardWindowSize(c[2], 3, 3), 1024, 768);
-        EXPECT_EQ((std::vector<int32_t>{p.x, p.y}), std::vector<int32_t>(c + 3, c + 5)) << c[0];
+        EXPECT_EQ((std::vector<int32_t>{p.x, p.y}), std::vector<int32_t>(c + 3, c + 5)) << name;
     }
 }
 
@@ -78,10 +87,8 @@ TEST(BoardScale, WindowIsTheEnlargedBoardInItsFrameAndOpensOnTheScreen) {
 // frame is not what the system reckons (the last row).
 TEST(BoardScale, WindowAtANewDpiHasTheFrameOfThatDpi) {
     // measured frame, the system's frame then and now, scale: window width, height
-    const int32_t cases[][6] = {{3, 3, 3, 1, 256, 106},
-                                {3, 3, 4, 1, 258, 108},
-                                {5, 5, 6, 2, 512, 212},
-                                {6, 6, 4, 1, 258, 108},
+    const int32_t cases[][6] = {{3, 3, 3, 1, 256, 106}, {3, 3, 4, 1, 258, 108},
+                                {5, 5, 6, 2, 512, 212}, {6, 6, 4, 1, 258, 108},
                                 {3, 4, 7, 2, 512, 212}};
     for (const auto& c : cases) {
         ScalePoint frame = FrameAtDpi({c[0], c[0]}, {c[1], c[1]}, {c[2], c[2]});
