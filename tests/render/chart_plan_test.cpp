@@ -53,11 +53,11 @@ void Given(const std::vector<WeightEntry>& log, const Flags& f) {
 }
 
 std::string Strokes() {
-    static const int kWidth[kChartPenCount] = {4, 2, 8, 2, 1, 6, 4, 1, 1, 2, 1}; // in pixels
     std::string out;
     for (int i = 0; i < Plan.strokeCount; i++) {
         const ChartStroke& s = Plan.strokes[i];
-        out += (i ? " | " : "") + std::string(1, "GRWUOTM"[s.kind]) + std::to_string(kWidth[s.pen]);
+        out += (i ? " | " : "") + std::string(1, "GRWUOTM"[s.kind]) +
+               std::to_string(kChartPens[s.pen].width);
         for (int p = s.start; p < s.start + s.count; p++)
             out += " " + std::to_string(Plan.points[p].x) + "," + std::to_string(Plan.points[p].y);
     }
@@ -110,6 +110,8 @@ const ChartCase kCases[] = {
     // the first point, and a scroll-back past the log is held to the oldest entry.
     {"span 1, marker out of view", kSeven, kPlain, 1, 7, 0, 522, 488,
      "W4 5,21 120,31 | T2 5,56 120,56 | M8 5,21 5,21", "0-119:5 120-255:6"},
+    {"one entry", Daily({500}), kPlain, 7, 0, 0, 505, 488,
+     "W4 5,31 | T2 5,31 119,31 | M8 5,31 5,31", "0-255:0"},
     {"scroll-back of the whole log, span 31", kTen, kPlain, 31, 9, 10, 505, 488,
      "W1 5,31 | T2 5,31 119,31 | M4 5,31 5,31", "0-255:0"},
     // After three days at 60.0 the trend in view, 59.2 ... 55.7, raises the top.

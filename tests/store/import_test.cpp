@@ -83,13 +83,13 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
         {"Withings, newest first",
          "Date,\"Weight (kg)\",\"Fat mass (kg)\",Comments\n"
          "\"2024-01-15 10:30:00\",73.3,,\n\"2024-01-15 06:30:00\",73.0,,\n"
-         "\"2024-01-14 06:00:00\",73.5,,",
+         "\"2024-01-14 06:00:00Z \",73.5,,",
          "2/0/0@0 20240114..20240115: 20240114:735 20240115:730"},
         {"Google Health, grams, UTC in summer",
          "timestamp,weight grams,data source\n"
-         "2024-10-26T22:30:00Z,93450,x\n2024-05-01T12:00:00+0900,93000,x\n"
+         "2024-10-26T22:30:00Z,93450,x\n2024-05-01T01:00:00+0900,93000,x\n"
          "2024-05-02T01:00:00-05:30,92000,x\n",
-         "3/0/0@0 20240501..20241027: 20240501:930 20240502:920 20241027:935"},
+         "3/0/0@0 20240430..20241027: 20240430:930 20240502:920 20241027:935"},
         {"Google Fit: a day without weight",
          "Date,Move Minutes count,Average weight (kg),Max weight (kg)\n"
          "2024-01-15,30,73.34,74\n2024-01-16,20,,\n2024-01-17,5\n",
@@ -104,6 +104,9 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
         {"no header, AM/PM",
          "2024-01-15 7:05 PM,73.4 kg\r2024-01-15 8:05:10.5 AM,73.0\n2024-01-16,73.1\r\n",
          "2/0/0@0 20240115..20240116: 20240115:730 20240116:731"},
+        {"a header after '#', time first, 4-byte UTF-8, 9 digits",
+         "#time;日付;体重;メモ\n19:05;2024-01-15;73.4;\U0001F600\n7:30;2024-01-15;000000073.1;\n",
+         "1/0/0@0 20240115..20240115: 20240115:731"},
         {"month first", "date,weight\n01/15/2024,73.3\n12/01/24,73.0\n",
          "2/0/0@0 20240115..20241201: 20240115:733 20241201:730"},
         {"day first", "date,weight\n01/02/2024,73.3\n15/01/2024,73.0\n",
@@ -114,8 +117,9 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
          {{20240115, 700}}},
         {"lines not read",
          "date,weight\n2024-01-15,73.3\n2024-02-30,73\nxx,1\n2024-01-16,0.0\n"
-         "2024-01-17,1000\n2024-01-18,73 st\n9999-12-31T23:00:00-05:00,73\n",
-         "1/0/6@3 20240115..20240115: 20240115:733"},
+         "2024-01-17,1000\n2024-01-18,73 st\n9999-12-31T23:00:00-05:00,73\n"
+         "2024-01-19 7:3,73\n2024-01-20 7:30:5,73\n",
+         "1/0/8@3 20240115..20240115: 20240115:733"},
         {"every day in the log", "2024-01-15,73.3\n", "refused 1 0", {{20240115, 700}}},
         {"ambiguous", "date,weight\n01/02/2024,73.3\n", "refused 8 0"},
         {"empty", "\xEF\xBB\xBF \r\n", "refused 3 0"},

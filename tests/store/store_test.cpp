@@ -83,6 +83,15 @@ bool CivilDays(int date, long long* days) {
            year <= 30827;
 }
 
+// Days from 1970 by Python's datetime, both ways; a month 0 counts as January.
+TEST(Calendar, CountsTheDaysAsDatetimeDoes) {
+    for (auto [date, days] :
+         {make_tuple(16010101, -134774), make_tuple(19691231, -1), make_tuple(20100715, 14805),
+          make_tuple(20101231, 14974), make_tuple(20120229, 15399), make_tuple(99991231, 2932896)})
+        EXPECT_EQ(make_tuple(DayCount(date), DateOfDayCount(days)), make_tuple(days, date));
+    EXPECT_EQ(DayCount(20100005), 14614); // 5 January 2010
+}
+
 TEST(PregnancyGainDays, CountsTheDaysPastThe80thAsTheCalendarDoes) {
     std::vector<int> dates = {-20100101, 0, 675460508, 308271231, 308280101};
     for (int year : {1601, 1999, 2000, 2010, 2011, 2012, 2099, 2100})
@@ -109,20 +118,20 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
               "original=500\r\nheight=150\r\nlimit=0\r\nlimit2=0\r\nninpu=0\r\nrisou=0\r\n"
               "startdate=20100508\r\n");
     EXPECT_FALSE(FileExists("taiju.dat"));
-    for (auto [date, weight] : {make_tuple(20100508, 523), make_tuple(19991231, 615),
+    for (auto [date, weight] : {make_tuple(20100508, 523), make_tuple(19991231, 1615),
                                 make_tuple(20110102, 7), make_tuple(20110103, -5)})
         ASSERT_EQ(RecordWeighing(date, weight), kStoreOk);
     std::remove("weighminder.ini");
     EXPECT_EQ(LoadSettings(nullptr), 0);
     memset(WeightLog, 0, sizeof WeightLog);
     LoadLog();
-    const char log[] = "00001,2010/05/08,0523\r\n00002,1999/12/31,0615\r\n00003,2011/01/02,0007\r\n"
+    const char log[] = "00001,2010/05/08,0523\r\n00002,1999/12/31,1615\r\n00003,2011/01/02,0007\r\n"
                        "00004,2011/01/03,-005\r\n";
     EXPECT_EQ(ReadBytes("taiju.dat"), log);
     EXPECT_NE(ReadBytes("weighminder.ini").find("\r\nweightdatalen=4\r\n"), string::npos);
     ASSERT_EQ(SaveLog(nullptr, 1), 0);
     EXPECT_EQ(ReadBytes("taiju.csv"),
-              "00001,2010/05/08,52.300000\r\n00002,1999/12/31,61.500000\r\n"
+              "00001,2010/05/08,52.300000\r\n00002,1999/12/31,161.500000\r\n"
               "00003,2011/01/02,0.700000\r\n00004,2011/01/03,-0.500000\r\n");
     const SettingsRecord s = {100, 200, 1, 0, 480, 510, 163, 2, 3, 4, 5, 20091103};
     Settings = s, PeriodStartDate = {2009, 11, 3};
