@@ -139,9 +139,9 @@ TEST(Chart, PlotsTheEntriesInViewOnTheirScale) {
 
 TEST(Chart, EmptyLogPlansNothing) {
     Given({}, kPlain);
-    Plan.strokeCount = Plan.count = 9;
+    Plan.strokeCount = Plan.count = Plan.first = 9;
     EXPECT_EQ(PlanWeightChart(CurrentChartInput(), 7, 0, 0, &Plan), -1);
-    EXPECT_EQ(Plan.strokeCount + Plan.count, 0);
+    EXPECT_EQ(Plan.strokeCount + Plan.count + Plan.first, 0);
 }
 
 // A label never leaves its 20-byte slot, whatever a hand-edited log holds.
