@@ -57,11 +57,15 @@ void RunBoardCommand(HWND window, int command) {
         if (dialog.command == command) {
             OpenDialog(window, dialog.templateId, dialog.procedure);
             RepaintErasing(window);
+            return;
         }
     }
-    for (const auto& repainting : kRepaintingCommands)
-        if (repainting.command == command)
+    for (const auto& repainting : kRepaintingCommands) {
+        if (repainting.command == command) {
             repainting.run(window, RepaintErasing);
+            return;
+        }
+    }
     switch (command) {
     case ID_CMD_EXIT:
         DestroyWindow(window);

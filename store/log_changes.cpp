@@ -21,8 +21,9 @@ StoreResult RecordWeighing(int32_t date, int32_t weight) {
     if (ReadLogAgain())
         CurrentWeight = shown;
     int32_t count = Settings.weightdatalen;
-    if (count >= kLogCapacity)
-        return kStoreLogFull; // another program filled it
+    checked = CheckWeighing(entry, count); // another program may have filled it
+    if (checked != kStoreOk)
+        return checked;
     WeightLog[count] = entry;
     LogRevision++;
     Settings.weightdatalen = count + 1;
