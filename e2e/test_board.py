@@ -114,9 +114,9 @@ class Board(harness.BoardCase):
         self.key("Return")  # weight entry, then the value after the weighing
         self.weigh("49.9")
         hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
-        def corner_menu():  # the focus back from Wine's tray, which openbox gave it to; a key
-            if self.probe("menu") != "1":  # sent before Wine had it is sent again
-                self.xdo("windowfocus", "--sync", self.wid)
+        def corner_menu():  # the board made active again (X focus alone leaves Wine's elsewhere); a
+            if self.probe("menu") != "1":  # key sent before Wine had it is sent again
+                self.xdo("windowactivate", "--sync", self.wid, check=False)
                 self.key("shift+F10")  # the menu, down from the board's corner: row 1 is weight entry
             return wait_until(lambda: self.shot().at(2, 2) == WHITE, 5, quiet=True)
         wait_until(corner_menu, 30, "the menu at the corner", interval=0)
