@@ -118,14 +118,20 @@ class BoardCase(unittest.TestCase):
         self.stop()
         self.folder = tempfile.mkdtemp(dir=self.home)
 
-    def start(self, ini=None, dat=None, wait=True, env=None, stderr=subprocess.DEVNULL):
+    def put(self, ini=None, dat=None):  # the files given, in the working folder
         for name, data in (("weighminder.ini", ini), ("taiju.dat", dat)):
             if data is not None:
                 pathlib.Path(self.path(name)).write_bytes(data)
-        self.proc = subprocess.Popen([wine_loader(EXE), EXE], cwd=self.folder, env=env or self.env,
-                                     stdout=subprocess.DEVNULL, stderr=stderr, start_new_session=True)
+
+    def start(self, ini=None, dat=None, wait=True, **launch):
+        self.put(ini, dat)
+        self.proc = self.launch(**launch)
         if wait:
             self.wait_board()
+
+    def launch(self, *args, folder=None, exe=EXE, env=None, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL):
+        return subprocess.Popen([wine_loader(exe), exe, *map(str, args)], cwd=folder or self.folder, text=True,
+                                env=env or self.env, stdout=stdout, stderr=stderr, start_new_session=True)
 
     def wait_board(self):
         self.wid = wait_until(lambda: self.windows("weighminder"), 30, "the board")[0]
@@ -144,15 +150,14 @@ class BoardCase(unittest.TestCase):
         return pathlib.Path(self.path(name)).read_bytes()
 
     def wine(self, *args, env=None):  # the probe, started in the working folder
-        return subprocess.Popen([wine_loader(PROBE), PROBE, *map(str, args)], cwd=self.folder,
-                                env=env or self.env, stdout=subprocess.PIPE, text=True)
+        return self.launch(*args, exe=PROBE, env=env, stdout=subprocess.PIPE)
 
     def probe(self, *args, env=None):  # what it prints; it must end with 0
         return subprocess.run([wine_loader(PROBE), PROBE, *map(str, args)], cwd=self.folder, env=env or self.env,
                               stdout=subprocess.PIPE, text=True, check=True, timeout=60).stdout.strip()
 
-    def weigh(self, text):  # types the weight into the weight entry dialog and presses OK
-        self.dialog("体重入力")
+    def weigh(self, text, row=None):  # types the weight into the weight entry dialog and presses OK
+        self.dialog("体重入力", row=row)
         self.type(text)
         self.closed("体重入力", "Return")
 
@@ -205,8 +210,10 @@ class BoardCase(unittest.TestCase):
             raise AssertionError("no popup menu; the screen is in " + shot)
         self.key(*["Down"] * item, "Return")
 
-    def dialog(self, title, *keys, timeout=30):
-        """Waits for a window with this title, gives it the keyboard and presses the keys."""
+    def dialog(self, title, *keys, row=None, timeout=30):
+        """Chooses the menu row if given, waits for a window with this title, gives it the keyboard, presses keys."""
+        if row:
+            self.menu(row)
         wid = wait_until(lambda: self.windows(title), timeout, title)[0]
 
         def focused():
@@ -223,3 +230,6 @@ class BoardCase(unittest.TestCase):
             self.key(*keys)
         wait_until(lambda: not self.windows(title), 10, title + " closed")
 
+    def answer(self, title, *keys, row=None, timeout=30):  # as dialog, then waits until it has closed
+        self.dialog(title, *keys, row=row, timeout=timeout)
+        self.closed(title)

@@ -60,14 +60,14 @@ class Board(harness.BoardCase):
             # The target line spans x = 5 ... 119 whatever the span.
             self.assertEqual([shot.at(x, target) for x in (3, 5, 60, 118, 122)],
                              [(0, 64, 0), ORANGE, ORANGE, ORANGE, (0, 64, 0)], span)
-        self.assertFalse(self.read_out(self.shot()))
+        self.assertFalse(self.shot().find(WHITE, 0, 0, 130, 30))  # no read-out
         # (key, first entry in view, entry read out): Right stops at the newest
         # entry, Left at the left edge shows older ones until the oldest.
         steps = ([("click", 3, 4)] + [("Right", 3, e) for e in (5, 6, 7, 8, 9, 9)] +
                  [("Left", 3, e) for e in (8, 7, 6, 5, 4, 3)] + [("Left", f, f) for f in (2, 1, 0, 0)] +
                  [("Right", 0, e) for e in (1, 2, 3, 4, 5, 6)] + [("Right", 1, 7)])
-        texts = {}  # the read-out of each entry, drawn alone as the board draws it
-        drawn = lambda text: frozenset(tuple(map(int, p.split(","))) for p in self.probe("text", text).split())
+        texts = {}  # the read-out's white pixels, row by row, of each entry drawn alone as the board draws it
+        drawn = lambda text: [tuple(map(int, p.split(","))) for p in self.probe("text", text).split()]
         for key, first, entry in steps:
             self.click(30, 50) if key == "click" else self.key(key)
             view = [w for _, w in LOG[first:first + 7]]
@@ -77,7 +77,8 @@ class Board(harness.BoardCase):
             shot = self.wait_shot(lambda s: {s.at(*p) for p in dot} == {PINK}, "%s to %d" % (key, entry))
             date, w = LOG[entry]
             text = "'%d/%d/%d %d.%dkg" % (date // 10000 - 2000, date // 100 % 100, date % 100, *divmod(w, 10))
-            self.assertEqual(self.read_out(shot), texts.get(text) or texts.setdefault(text, drawn(text)), text)
+            texts[text] = texts.get(text) or drawn(text)
+            self.assertEqual(shot.find(WHITE, 0, 0, 130, 30), texts[text], text)
 
     def test_trend_switched_from_the_menu_and_kept_across_a_restart(self):
         ini = settings_text(winX=200, winY=150, weightdatalen=14, height=160)
@@ -121,11 +122,7 @@ class Board(harness.BoardCase):
             return wait_until(lambda: self.shot().at(2, 2) == WHITE, 5, quiet=True)
         wait_until(corner_menu, 30, "the menu at the corner", interval=0)
         self.key("Down", "Return")
-        self.dialog("体重入力", "Escape")
-        self.closed("体重入力")
-
-    def read_out(self, shot):  # the read-out's white pixels
-        return frozenset((x, y) for y in range(0, 30) for x in range(0, 130) if shot.at(x, y) == WHITE)
+        self.answer("体重入力", "Escape")
 
 
 if __name__ == "__main__":

@@ -48,8 +48,7 @@ class Dialogs(harness.BoardCase):
         changed = dict(topmost=1, targetweight=555, height=170, limit=1)
         ok = settings(startdate=20100515, **changed)
         for key, target, saved, more in [("Escape", 500, settings(), []), ("Return", 555, ok, [722])]:
-            self.menu(2)
-            self.dialog("設定", "Tab", "Tab", "space", "Tab")  # from OK: Cancel, the on-top box, the target
+            self.dialog("設定", "Tab", "Tab", "space", "Tab", row=2)  # from OK: Cancel, on top, the target
             self.type("55.55")
             self.key("Tab")
             self.type("170")
@@ -63,16 +62,14 @@ class Dialogs(harness.BoardCase):
             self.assertEqual(self.read("weighminder.ini"), saved)
             y = chart_y([w for _, w in THREE] + more, target, target)
             wait_until(lambda: self.shot().at(60, y) == ORANGE, what="the target line")
-        self.menu(2)  # from OK back to the last tab stop, the calendar: a day, a week, a month on
-        self.dialog("設定", "shift+Tab", "Right", "Down", "Next")
-        self.closed("設定", "Return")
+        # From OK back to the last tab stop, the calendar: a day, a week, a month on.
+        self.answer("設定", "shift+Tab", "Right", "Down", "Next", "Return", row=2)
         self.assertEqual(self.read("weighminder.ini"), settings(startdate=20100623, **changed))
 
     def test_data_edit_ok_writes_the_corrections_and_cancel_drops_them(self):
         for key, log in [("Escape", THREE), ("Return", [THREE[0], (20110502, 585), THREE[2]])]:
-            self.menu(5)
             # From OK: No., (next is greyed), previous; then year, month, day, weight.
-            self.dialog("データ修正", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "Tab")
+            self.dialog("データ修正", "Tab", "Tab", "space", "Tab", "Tab", "Tab", "Tab", row=5)
             self.type("58.5")
             self.key("shift+Tab", "shift+Tab", "shift+Tab")
             self.type("2011")
@@ -80,15 +77,11 @@ class Dialogs(harness.BoardCase):
             self.assert_files(settings(), log)
 
     def test_reset_no_keeps_the_log_and_yes_empties_it_for_good(self):
-        self.menu(6)
-        self.dialog("確認", "Tab", "Return")  # いいえ
-        self.closed("確認")
+        self.answer("確認", "Tab", "Return", row=6)  # いいえ
         self.assert_files(settings(), THREE)
         self.assertTrue(self.shot().find(YELLOW, 0, 5, 130, 72))  # the chart
-        self.menu(6)
-        self.dialog("確認", "Return")  # はい, the default
-        self.dialog("完了", "Return")
-        self.closed("完了")
+        self.dialog("確認", "Return", row=6)  # はい, the default
+        self.answer("完了", "Return")
         # The reset log is kept aside, where no load finds it.
         self.assertEqual((self.read("weighminder.ini"), self.read("taiju.dat.bak")),
                          (settings(weightdatalen=0), log_text(THREE)))
@@ -104,12 +97,10 @@ class Dialogs(harness.BoardCase):
         merged = [(20100430, 515)] + THREE + [(20100504, 612)]
         for keys, log, ini in [(("Tab", "Return"), THREE, settings()),  # いいえ
                                (("Return",), merged, settings(weightdatalen=5))]:
-            self.menu(4)
-            self.dialog("開く")
+            self.dialog("開く", row=4)
             self.type("Z:" + self.path("in.csv").replace("/", "\\"))
             self.closed("開く", "Return")
-            self.dialog("CSVファイル取り込み", *keys)
-            self.closed("CSVファイル取り込み")
+            self.answer("CSVファイル取り込み", *keys)
             wait_until(lambda: self.read("taiju.dat") == log_text(log), what="taiju.dat")
             self.assert_files(ini, log)
         self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
@@ -118,8 +109,7 @@ class Dialogs(harness.BoardCase):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
         wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
-        self.menu(8)
-        self.dialog("バージョン", "Escape")
+        self.dialog("バージョン", "Escape", row=8)
         time.sleep(0.5)
         self.assertTrue(self.windows("バージョン"))
         self.closed("バージョン", "Return")

@@ -27,42 +27,31 @@ class Guards(BoardCase):
         # oleacc for a screen reader, uxtheme and msimg32 by the system for its
         # dialogs. With native first, Wine searches the way Windows does.
         dlls = ("comctl32", "oleacc", "uxtheme", "msimg32")
-        for name in dlls:
-            shutil.copy(MARKER, self.path(name + ".dll"))
-        shutil.copy(harness.EXE, self.path("weighminder.exe"))
-        self.addCleanup(setattr, harness, "EXE", harness.EXE)
-        harness.EXE = self.path("weighminder.exe")
         env = dict(self.env, WINEDLLOVERRIDES="mscoree=;mshtml=;" + ";".join(n + "=n,b" for n in dlls))
         markers = lambda: sorted(f for f in os.listdir(self.folder) if f.startswith("loaded-"))
         for name in dlls:  # where loading is allowed, by its full path, each is seen
+            shutil.copy(MARKER, self.path(name + ".dll"))
             self.probe("load", "Z:" + self.path(name + ".dll").replace("/", "\\"), env=env)
+        shutil.copy(harness.EXE, self.path("weighminder.exe"))
         self.assertEqual(markers(), sorted("loaded-%s.dll.txt" % n for n in dlls))
         for marker in markers():
             os.remove(self.path(marker))
-        self.start(INI, LOG, env=env)
+        self.start(INI, LOG, env=env, exe=self.path("weighminder.exe"))
         self.assertTrue(self.probe("access").startswith("40|weighminder|"))
-        self.menu(2)  # 設定: the calendar loads the common controls
-        self.dialog("設定", "Escape")
-        self.closed("設定")
-        self.menu(1)
-        self.dialog("体重入力", "Escape")
-        self.closed("体重入力")
+        self.answer("設定", "Escape", row=2)  # the calendar loads the common controls
+        self.answer("体重入力", "Escape", row=1)
         self.menu(9)
         self.assertEqual(self.proc.wait(15), 0)
         self.assertEqual(markers(), [])
 
     def test_a_log_held_open_elsewhere_is_kept_whole(self):
-        for name, data in (("weighminder.ini", INI), ("taiju.dat", LOG)):
-            with open(self.path(name), "wb") as f:
-                f.write(data)
+        self.put(INI, LOG)
         hold = self.wine("hold", "taiju.dat", 25000)
         self.assertEqual(hold.stdout.readline().strip(), "held")
         self.start(wait=False)
-        self.dialog("OPEN ERROR", timeout=30)
-        self.closed("OPEN ERROR", "Return")
+        self.answer("OPEN ERROR", "Return")
         self.wait_board()
-        self.menu(1)
-        self.dialog("体重入力")
+        self.dialog("体重入力", row=1)
         self.type("55.5")
         self.key("Return")  # refused: the dialog stays, with the weight in it
         self.dialog("OPEN ERROR", "Return")
@@ -75,36 +64,30 @@ class Guards(BoardCase):
     def test_fifty_keys_typed_in_weight_entry_all_arrive_and_keep_the_focus(self):
         self.start(INI, LOG)
         self.assertEqual(int(self.probe("style"), 16) & 8, 8)
-        self.menu(1)
-        self.dialog("体重入力")
+        self.dialog("体重入力", row=1)
         dialog = self.windows("体重入力")[0]
         for _ in range(5):  # the board repaints on every key
             self.xdo("key", "--delay", "40", *["9", "BackSpace"] * 5)
             self.assertEqual(self.xdo("getwindowfocus").strip(), str(dialog))
         self.weigh("52.3")
-        self.assertTrue(self.read("taiju.dat").endswith(
-            b"00006,%04d/%02d/%02d,0523\r\n" % (today() // 10000, today() // 100 % 100, today() % 100)))
+        self.assertTrue(self.read("taiju.dat").endswith(log_text([(today(), 523)], 6)))
 
     def test_greyed_boxes_of_the_settings_dialog_and_the_topmost_style(self):
         self.start(settings_text(winX=300, winY=200, ninpu=1, risou=0, topmost=1))
         self.assertEqual(int(self.probe("style"), 16) & 8, 0)  # WS_EX_TOPMOST, on while topmost=0
-        self.menu(2)
-        self.dialog("設定")
+        self.dialog("設定", row=2)
         pregnancy, ideal, original = 1017, 1023, 1024
         self.assertEqual(self.probe("item", pregnancy), "0 1")  # greyed, ticked
         self.assertEqual(self.probe("item", original), "0 0")
         self.assertEqual(self.probe("item", ideal, "click"), "1 1")
         self.assertEqual(self.probe("item", original), "1 0")
-        self.dialog("設定", "Return")
-        self.closed("設定")
+        self.answer("設定", "Return")
         self.assertIn(b"\r\nninpu=1\r\nrisou=1\r\n", self.read("weighminder.ini"))
 
     def test_an_idle_board_keeps_its_shape_and_does_not_paint_itself_and_its_tray_icon_works(self):
         with open(self.path("trace.txt"), "wb") as log:
             self.start(INI, LOG, env=dict(self.env, WINEDEBUG="+msg"), stderr=log)
-        def traced(pattern):
-            with open(self.path("trace.txt"), errors="replace") as trace:
-                return len(re.findall(pattern, trace.read()))
+        traced = lambda pattern: len(re.findall(pattern, self.read("trace.txt").decode(errors="replace")))
         frame = self.shot()  # the frame is cut away: what lies behind shows
         self.assertEqual(frame.at(-2, 50), frame.at(-30, 50))
         for made, seconds, most in ((20, 1, 99), (0, 5, 1)):  # 20 forced paints, all seen; then idle
@@ -127,8 +110,7 @@ class Guards(BoardCase):
         harness.wait_until(lambda: self.probe("menu") == "1", what="the menu")
         self.click(*harness.BARE)  # a click elsewhere closes it
         harness.wait_until(lambda: self.probe("menu") == "0", what="the menu closed")
-        self.menu(1)
-        self.dialog("体重入力")
+        self.dialog("体重入力", row=1)
         self.click(*icon, button=3, screen=True)
         time.sleep(1)
         self.assertEqual(self.probe("menu"), "0")
@@ -143,8 +125,7 @@ class Guards(BoardCase):
         self.start(INI, LOG)
         for row, title, box, keys in ((1, "体重入力", 1020, ()), (2, "設定", 1019, ()),
                                       (5, "データ修正", 1028, ("Tab", "Tab", "space") + ("Tab",) * 4)):
-            self.menu(row)
-            self.dialog(title, *keys)
+            self.dialog(title, *keys, row=row)
             self.probe("item", box, "kana")  # "55.5" and 42 kana, 130 bytes in UTF-8
             self.closed(title, "Return")
         self.assertIn(b"\r\ntargetweight=555\r\n", self.read("weighminder.ini"))
@@ -175,8 +156,7 @@ class Guards(BoardCase):
         with open(clock, "w") as f:
             f.write("@2010-05-09 00:00:10")
         time.sleep(1.5)
-        self.menu(1)
-        self.weigh("60")
+        self.weigh("60", row=1)
         self.assertTrue(self.read("taiju.dat").endswith(b"00006,2010/05/09,0600\r\n"))
         self.assertNotEqual(date_column(self.shot()), before)
 

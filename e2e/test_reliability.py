@@ -61,20 +61,16 @@ class Reliability(harness.BoardCase):
         self.start(settings_text(winX=100, winY=100, weightdatalen=7), log_text(entries))
         other = tempfile.mkdtemp(dir=self.home)  # a second folder, a second board, in front
         pathlib.Path(other, "weighminder.ini").write_bytes(settings_text(winX=500, winY=100))
-        board = subprocess.Popen([harness.wine_loader(harness.EXE), harness.EXE], cwd=other, env=self.env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        board = self.launch(folder=other)
         self.addCleanup(lambda: board.poll() is None and (board.kill(), board.wait()))
         second = harness.wait_until(lambda: set(self.windows("weighminder")) - {self.wid}, 30, "two boards").pop()
         self.xdo("windowfocus", "--sync", second)
         front = lambda: int(self.probe("front"))  # the left edge of the foreground window
         harness.wait_until(lambda: front() == 497, 10, "the second board in front")
-        third = subprocess.run([harness.wine_loader(harness.EXE), harness.EXE], cwd=self.folder, env=self.env,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
-        self.assertEqual((third.returncode, len(self.windows("weighminder"))), (0, 2))  # no third board
+        self.assertEqual((self.launch().wait(30), len(self.windows("weighminder"))), (0, 2))  # no third board
         harness.wait_until(lambda: front() == 97, 10, "the first board in front")
         added = log_text(entries + [(20100508, 650)])  # another program adds a record and counts it
-        pathlib.Path(self.path("taiju.dat")).write_bytes(added)
-        pathlib.Path(self.path("weighminder.ini")).write_bytes(settings_text(winX=100, winY=100, weightdatalen=8))
+        self.put(settings_text(winX=100, winY=100, weightdatalen=8), added)
         self.click(*WEIGHT_ZONE)
         self.weigh("61.0")
         self.assertEqual(self.read("taiju.dat"), added + log_text([(harness.today(), 610)], 9))
