@@ -201,7 +201,6 @@ TEST_F(StoreTest, TheImportAsksThenMergesTheDaysInDateOrderAfterABackup) {
                                  "00005,2024/01/12,0695\r\n"))}) {
         WriteBytes("taiju.dat", old);
         Settings.weightdatalen = 3, ScrollBack = 2, CurrentWeight = 70.5, Repaints = 0;
-        CommitsLeft = -1;
         LoadLog();
         SaveSettings(nullptr);
         ModalOpen = 0, Fake.answer = answer, CommitsLeft = fault;
