@@ -125,14 +125,6 @@ TEST(BoardPaint, PlacesNumbersPicturesAndTheChart) {
     }
 }
 
-std::string Speech(const BoardState& state) {
-    BoardPlan p;
-    PlanBoardPaint(state, 77, &p);
-    char text[kBoardSpeechSize];
-    FormatBoardSpeech(p, state, text, sizeof text);
-    return text;
-}
-
 // What a screen reader hears: the board's numbers, and the read-out's entry while it shows.
 TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
     const WeightEntry log[4] = {{20261208, 527}, {20261209, 523}, {20100105, -1}, {20100106, 0}};
@@ -153,8 +145,13 @@ TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
         {{1e300, log, 4, 170, {2010, 5, 8, 5}, 0, 1, 41, 7, 0, hoverTable},
          "体重 -- kg、前回から -- kg、BMI --、5月8日(金)"},
     };
-    for (const auto& c : kCases)
-        EXPECT_EQ(Speech(c.first), c.second);
+    for (const auto& [state, said] : kCases) {
+        BoardPlan p;
+        PlanBoardPaint(state, 77, &p);
+        char text[kBoardSpeechSize];
+        FormatBoardSpeech(p, state, text, sizeof text);
+        EXPECT_EQ(std::string(text), said);
+    }
 }
 
 // Every picture has a place of its own on the sheet, found by its id; a paint
