@@ -55,7 +55,8 @@ TEST(BoardInput, MovesSwitchTheCursorArmTheReadoutAndStartADrag) {
 // Plus narrows and minus widens the span along 7, 30, 90, 360, back at the newest
 // entries; EXIT counts after a press and at most one move. The tray icon's left button
 // brings the board up, as does its selection with a click or the keyboard; its right
-// button opens the menu unless a dialog is open.
+// button opens the menu unless a dialog is open, as does the keyboard's menu (the point
+// -1, -1: a click's menu is open already).
 TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
     const ClickAction span = kClickSpan, entry = kClickWeightEntry, exit = kClickExit;
     const std::tuple<const char*, int, int, int, int, int, ClickAction, int, int, int, int>
@@ -86,8 +87,9 @@ TEST(BoardInput, ClicksChangeTheSpanOpenTheEntryDialogExitOrOpenTheMenu) {
         TrayEffect r = TrayIconClicked(kMsgRightButtonDown);
         TrayEffect s = TrayIconClicked(kMsgTraySelect), k = TrayIconClicked(kMsgTrayKeySelect);
         EXPECT_EQ(make_tuple(l.bringToFront, l.showMenu, r.bringToFront, r.showMenu,
-                             s.bringToFront + k.bringToFront, s.showMenu + k.showMenu),
-                  make_tuple(1, 0, 0, 1 - modal, 2, 0));
+                             s.bringToFront + k.bringToFront, s.showMenu + k.showMenu,
+                             KeyboardMenuWanted(0xFFFFFFFFu), KeyboardMenuWanted(100 | 50 << 16)),
+                  make_tuple(1, 0, 0, 1 - modal, 2, 0, 1 - modal, 0));
     }
 }
 
@@ -148,12 +150,6 @@ TEST(BoardInput, KeysOpenWeightEntryChangeTheSpanAndMoveOrHideTheReadout) {
                   make_tuple(action, span, scroll, hoverX, armed, after))
             << name;
     }
-    // The keyboard's menu (the point -1, -1) opens unless a dialog is; a click's is open already.
-    for (int modal : {0, 1}) {
-        ModalOpen = modal;
-        EXPECT_EQ(make_tuple(KeyboardMenuWanted(0xFFFFFFFFu), KeyboardMenuWanted(100 | 50 << 16)),
-                  make_tuple(1 - modal, 0));
-    }
 }
 
 int Repaints;
@@ -187,8 +183,6 @@ TEST_F(StoreTest, TheTrendSwitchesAndTheResetCommandAsksThenEmptiesTheLog) {
     EXPECT_EQ(make_tuple(Repaints, ModalOpen), make_tuple(1, 0));
 }
 
-int CommitsBeforeFault;
-
 // The import asks with what it would add. No changes nothing; Yes keeps taiju.dat as
 // taiju.dat.bak and saves the log's and the file's days in date order, the log's own
 // entries of one day in their order; a save that fails leaves the log and the count.
@@ -197,9 +191,6 @@ TEST_F(StoreTest, TheImportAsksThenMergesTheDaysInDateOrderAfterABackup) {
                             "00003,2024/01/10,0705\r\n";
     WriteBytes("in.csv", "date,weight\n2024-01-12,69.5\n2024-01-10,71\n2024-01-01,68.8\nbad,1\n");
     auto choose = [](OwnerWindow, char* path, int size) { return snprintf(path, size, "in.csv"); };
-    Files.commitFile = [](FileHandle file) {
-        return RealFiles.commitFile(file) | -(CommitsBeforeFault-- == 0);
-    };
     ModalOpen = 1;
     EXPECT_EQ(RunImportCommand(nullptr, choose, nullptr), -1); // refused while a dialog is open
     for (auto [answer, fault, log] :
@@ -210,10 +201,9 @@ TEST_F(StoreTest, TheImportAsksThenMergesTheDaysInDateOrderAfterABackup) {
                                  "00005,2024/01/12,0695\r\n"))}) {
         WriteBytes("taiju.dat", old);
         Settings.weightdatalen = 3, ScrollBack = 2, CurrentWeight = 70.5, Repaints = 0;
-        CommitsBeforeFault = -1;
         LoadLog();
         SaveSettings(nullptr);
-        ModalOpen = 0, Fake.answer = answer, CommitsBeforeFault = fault;
+        ModalOpen = 0, Fake.answer = answer, CommitsLeft = fault;
         RunImportCommand(nullptr, choose, [](OwnerWindow) { Repaints += 1 + ModalOpen; });
         int merged = log != old;
         EXPECT_EQ(Fake.text, merged || fault < 0

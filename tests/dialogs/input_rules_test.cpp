@@ -1,8 +1,6 @@
 // The dialogs' input rules, by hand from the atof and atoi rules, tenths truncated.
-#include <gtest/gtest.h>
 #include <string.h>
 
-#include <string>
 #include <tuple>
 
 #include "../store/store_fixture.h"

@@ -113,7 +113,7 @@ void Plant(int fault) {
     mount(nullptr, ".", nullptr, MS_REMOUNT | (fault == 1 ? MS_RDONLY : 0), nullptr);
     rlimit limit = {fault == 2 ? 40000 : RLIM_INFINITY, RLIM_INFINITY};
     setrlimit(RLIMIT_FSIZE, &limit);
-    FailCommit = fault == 3;
+    CommitsLeft = fault == 3 ? 0 : -1;
     chmod("taiju.dat", fault == 4 ? 0444 : 0644),
         chmod("weighminder.ini", fault == 4 ? 0444 : 0644);
 }

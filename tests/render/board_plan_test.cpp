@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "render/board_plan.h"
@@ -43,11 +44,8 @@ std::string Glyphs(const Cells& cells, bool positions = true, int x0 = 0, int y0
 }
 
 TEST(ChalkNumber, GlyphsSitAtTheirOffsets) {
-    const struct {
-        double value, scale;
-        int mode;
-        const char* cells; // relative to the hundreds cell at (100, 50)
-    } kCases[] = {
+    // Value, scale, mode: the cells relative to the hundreds cell at (100, 50).
+    const std::tuple<double, double, int, const char*> kCases[] = {
         {-0.04, 1.0, SignedWithUnit, "-@17,0 0@34,0 .@51,20 0@56,1 k@72,8 "},
         {-123.4, 1.0, SignedWithUnit, "-@-17,0 1@0,0 2@17,0 3@34,0 .@51,20 4@56,1 k@72,8 "},
         {-123.4, 0.7, SignedWithUnit, "-@-12,0 1@0,0 2@11,0 3@23,0 .@35,14 4@39,0 k@50,5 "},
@@ -55,9 +53,8 @@ TEST(ChalkNumber, GlyphsSitAtTheirOffsets) {
         {65.3, 1.0, -7, "6@17,0 5@34,0 "}, // the modes are thresholds
         {65.3, 1.0, 2, "6@17,0 5@34,0 .@51,20 3@56,1 k@72,8 "},
     };
-    for (const auto& c : kCases)
-        EXPECT_EQ(Glyphs(Lay(c.value, 100, 50, c.scale, c.mode), true, 100, 50), c.cells)
-            << c.value;
+    for (const auto& [value, scale, mode, cells] : kCases)
+        EXPECT_EQ(Glyphs(Lay(value, 100, 50, scale, mode), true, 100, 50), cells) << value;
     // The sign, a digit, the point and the unit at the change's scale.
     Cells l = Lay(-123.4, 0, 0, 0.7, SignedWithUnit);
     std::string sizes;
@@ -128,14 +125,6 @@ TEST(BoardPaint, PlacesNumbersPicturesAndTheChart) {
     }
 }
 
-std::string Speech(const BoardState& state) {
-    BoardPlan p;
-    PlanBoardPaint(state, 77, &p);
-    char text[kBoardSpeechSize];
-    FormatBoardSpeech(p, state, text, sizeof text);
-    return text;
-}
-
 // What a screen reader hears: the board's numbers, and the read-out's entry while it shows.
 TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
     const WeightEntry log[4] = {{20261208, 527}, {20261209, 523}, {20100105, -1}, {20100106, 0}};
@@ -156,8 +145,13 @@ TEST(BoardSpeech, SaysTheNumbersTheBoardShowsAndTheReadout) {
         {{1e300, log, 4, 170, {2010, 5, 8, 5}, 0, 1, 41, 7, 0, hoverTable},
          "体重 -- kg、前回から -- kg、BMI --、5月8日(金)"},
     };
-    for (const auto& c : kCases)
-        EXPECT_EQ(Speech(c.first), c.second);
+    for (const auto& [state, said] : kCases) {
+        BoardPlan p;
+        PlanBoardPaint(state, 77, &p);
+        char text[kBoardSpeechSize];
+        FormatBoardSpeech(p, state, text, sizeof text);
+        EXPECT_EQ(std::string(text), said);
+    }
 }
 
 // Every picture has a place of its own on the sheet, found by its id; a paint
@@ -188,10 +182,8 @@ TEST(SpriteSheet, EachPictureHasAPlaceOfItsOwnAsLargeAsItIsPlaced) {
 
 // Sizes of headers and rows worked out from the bitmap format by hand.
 TEST(DibLayout, RowsStartAfterHeaderAndColoursOrTheResourceIsRefused) {
-    const struct {
-        DibHeaderFields h;
-        size_t bytes, offset;
-    } kCases[] = {
+    // Header, the resource's bytes: where the rows start (0: refused).
+    const std::tuple<DibHeaderFields, size_t, size_t> kCases[] = {
         {{40, 16, 22, 24, 0, 0}, 40 + 48 * 22, 40},      // a glyph: 48-byte rows, no table
         {{40, 13, 13, 4, 0, 16}, 40 + 64 + 8 * 13, 104}, // the arrows: 16 colours, 8-byte rows
         {{40, 8, 2, 8, 0, 0}, 40 + 1024 + 16, 1064},     // no count: the full table
@@ -204,8 +196,8 @@ TEST(DibLayout, RowsStartAfterHeaderAndColoursOrTheResourceIsRefused) {
         {{40, 0x7FFFFFFF, 0x7FFFFFFF, 32, 0, 0}, 0xFFFFFFFFu, 0},
         {{40, 1, INT32_MIN, 24, 0, 0}, 0xFFFFFFFFu, 0},
     };
-    for (const auto& c : kCases)
-        EXPECT_EQ(DibBitsOffset(c.h, c.bytes), c.offset) << c.h.width << "x" << c.h.height;
+    for (const auto& [h, bytes, offset] : kCases)
+        EXPECT_EQ(DibBitsOffset(h, bytes), offset) << h.width << "x" << h.height;
 }
 
 } // namespace

@@ -31,12 +31,12 @@ V Tenths(int32_t from, int32_t to) {
     return out;
 }
 
-// `before` entries of 800, one a day from January `first` up to the 14th
-// (the rest on the 14th), then `last` on 29 January.
-int32_t RateLog(int first, int32_t before, int32_t last) {
+// `before` entries of `weight`, one a day from the `first` of the month up to the 14th
+// (the rest on the 14th), then `last` on the 29th.
+int32_t RateLog(int first, int32_t before, int32_t last, int month = 1, int32_t weight = 800) {
     for (int32_t i = 0; i < before; i++)
-        Log[i] = WeightEntry{20100100 + std::min(first + i, 14), 800};
-    Log[before] = WeightEntry{20100129, last};
+        Log[i] = WeightEntry{20100000 + month * 100 + std::min(first + i, 14), weight};
+    Log[before] = WeightEntry{20100029 + month * 100, last};
     return before + 1;
 }
 
@@ -89,15 +89,10 @@ TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
         EXPECT_EQ(Tip(c.trendOn, RateLog(c.first, c.before, c.last), c.target), c.tip);
     EXPECT_EQ(Tip(1, 0, 750), "weighminder");
     // The same weighings in July: the same rate, and the date 112 days on again.
-    int32_t july = RateLog(1, 14, 700);
-    for (int32_t i = 0; i < july; i++)
-        Log[i].date += 600;
-    EXPECT_EQ(Tip(1, july, 750), "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/11/18頃");
+    EXPECT_EQ(Tip(1, RateLog(1, 14, 700, 7), 750),
+              "weighminder\nトレンド 79.0kg  -0.3kg/週\n目標到達 2010/11/18頃");
     // The widest figures still fit the icon's record.
-    int32_t n = RateLog(1, 14, INT32_MAX);
-    for (int32_t i = 0; i < 14; i++)
-        Log[i].weight = INT32_MIN;
-    EXPECT_EQ(Tip(1, n, 500),
+    EXPECT_EQ(Tip(1, RateLog(1, 14, INT32_MAX, 1, INT32_MIN), 500),
               "weighminder\nトレンド -171798691.9kg  +10737418.2kg/週\n目標到達 2010/05/22頃");
 }
 

@@ -19,9 +19,9 @@ struct FakePlatform {
     unsigned flags;
 };
 inline FakePlatform Fake;
-// Faults in the file code: reads return at most ReadStep bytes (0: no limit)
-// and the one after ReadsLeft more fails (-1: none); the flush to the disk fails.
-inline int ReadStep, ReadsLeft, FailCommit;
+// Faults in the file code: reads return at most ReadStep bytes (0: no limit), and the read
+// after ReadsLeft more fails, as does the flush to the disk after CommitsLeft more (-1: none).
+inline int ReadStep, ReadsLeft, CommitsLeft;
 inline FileSeams RealFiles;
 
 inline std::string ReadBytes(const char* name) { // "" when missing
@@ -49,7 +49,9 @@ class StoreTest : public ::testing::Test {
             int n = ReadStep > 0 && ReadStep < capacity ? ReadStep : capacity;
             return ReadsLeft-- == 0 ? -1 : RealFiles.readSome(file, buffer, n);
         };
-        Files.commitFile = [](FileHandle file) { return RealFiles.commitFile(file) | -FailCommit; };
+        Files.commitFile = [](FileHandle file) {
+            return RealFiles.commitFile(file) | -(CommitsLeft-- == 0);
+        };
         Platform.localDate = [] { return Fake.today; };
         Platform.messageBox = [](OwnerWindow, const char* text, const char* caption,
                                  unsigned flags) {
@@ -58,7 +60,7 @@ class StoreTest : public ::testing::Test {
             return Fake.answer;
         };
         Fake = {{2010, 5, 8, 6}, kIdOk, 0, "", "", 0};
-        ReadStep = FailCommit = 0, ReadsLeft = -1;
+        ReadStep = 0, ReadsLeft = CommitsLeft = -1;
         ResetRecordsToDefaults();
         PeriodStartDate = CalendarDate{};
     }
