@@ -76,18 +76,6 @@ class Reliability(harness.BoardCase):
         self.assertEqual(self.read("taiju.dat"), added + log_text([(harness.today(), 610)], 9))
         self.assertIn(b"\r\nweightdatalen=9\r\n", self.read("weighminder.ini"))
 
-    def test_settings_that_are_a_folder_are_reported_at_start_and_exit_and_the_log_kept(self):
-        os.mkdir(self.path("weighminder.ini"))  # other hostile settings files: faults_test
-        log = log_text([(20100501 + i, 600 + i) for i in range(20)])
-        self.start(None, log, wait=False)
-        self.dialog("OPEN ERROR", "Return", timeout=30)
-        self.wait_board()
-        self.assertEqual(self.origin(), (0, 0))
-        self.click(*EXIT_ZONE)
-        self.dialog("OPEN ERROR", "Return")
-        self.assertEqual(self.proc.wait(15), 0)
-        self.assertEqual(self.read("taiju.dat"), log)
-
     def test_a_long_run_grows_no_objects_windows_or_memory(self):
         trace = self.path("gdi.log")
 

@@ -167,7 +167,8 @@ TEST_F(Faults, AChangedLogIsReadAgainAndNothingInItIsOverwritten) {
             SCOPED_TRACE(string(name) + (weighing ? ", a weighing" : ", a correction"));
             WriteBytes("taiju.dat", Log(7)), WriteBytes("weighminder.ini", Ini(7));
             ResetRecordsToDefaults();
-            ASSERT_EQ(LoadSettings(nullptr) + LoadLog(), 0);
+            ASSERT_EQ(LoadSettings(nullptr), 0);
+            ASSERT_EQ(LoadLog(), 0);
             WriteBytes("taiju.dat", log);
             auto time = std::filesystem::last_write_time("taiju.dat");
             std::filesystem::last_write_time("taiju.dat", time + std::chrono::seconds(1));

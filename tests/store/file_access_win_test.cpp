@@ -1,5 +1,6 @@
 // The Win32 file calls under Wine, with the faults other programs and the disk make for real: a
-// file held open without sharing, a read-only file, a move refused, a disk that fills.
+// file held open without sharing, a folder in a file's place, a read-only file, a move refused,
+// a disk that fills.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -73,6 +74,10 @@ TEST_F(WinFiles, ReadsWaitForAFileHeldWithoutSharingAndLetOthersReadButNotWrite)
     Files.closeFile(file);
     EXPECT_EQ(make_tuple(Files.openFile("none", &result), result, Files.stampFile("none").state),
               make_tuple(nullptr, kReadMissing, kReadMissing));
+    std::filesystem::create_directory("weighminder.ini"); // a folder in the file's place
+    FileHandle folder = Files.openFile("weighminder.ini", &result);
+    EXPECT_EQ(make_tuple(folder, result, SaveWholeFile(&Save, "weighminder.ini", "new", 3)),
+              make_tuple(nullptr, kReadFailed, -1));
 }
 
 // A read-only taiju.dat is refused at once; one another program holds without letting it be
