@@ -1,5 +1,6 @@
-"""The real program killed during weighings, facing settings it can neither read nor write, and in
-a long run that must not grow its GDI objects, windows or memory (a held log: test_guards)."""
+"""The real program killed during weighings, one board per folder, and a long run that must not
+grow its GDI objects, windows or memory (a held log: test_guards; a folder in the settings file's
+place: store_win_test)."""
 
 import os
 import pathlib
@@ -10,7 +11,7 @@ import tempfile
 import time
 
 import harness
-from harness import EXIT_ZONE, WEIGHT_ZONE, log_text, settings_text
+from harness import WEIGHT_ZONE, log_text, settings_text
 
 # Wine's "gdi" debug channel gives the process's live object count with each
 # one made or freed (its GetGuiResources answers 0).
