@@ -157,6 +157,9 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     const std::string kept = ReadBytes("weighminder.ini");
     EXPECT_EQ(make_tuple(SaveSettings(nullptr), Fake.messages, ReadBytes("weighminder.ini")),
               make_tuple(-1, 1, kept));
+    // Each field of a record ends at its byte, whatever stands there.
+    WriteBytes("taiju.dat", "00001920109059089-0059\n"), Settings.weightdatalen = 1, LoadLog();
+    EXPECT_EQ(make_tuple(WeightLog[0].date, WeightLog[0].weight), make_tuple(20100508, -5));
 }
 
 } // namespace
