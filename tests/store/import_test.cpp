@@ -30,17 +30,13 @@ string Import(const string& bytes, const std::vector<WeightEntry>& log = {}) {
     Platform.utcOffsetMinutes = BerlinOffset;
     WriteBytes("in.csv", bytes);
     string records; // the log on disk, read as the board reads it at start
-    for (size_t i = 0; i < log.size(); i++) {
-        char record[32];
-        records.append(record, FormatLogRecord(record, (int)i, log[i]));
-    }
-    WriteBytes("taiju.dat", records);
-    Settings.weightdatalen = (int)log.size();
-    LoadLog();
+    char text[128];
+    for (size_t i = 0; i < log.size(); i++)
+        records.append(text, FormatLogRecord(text, (int)i, log[i]));
+    WriteBytes("taiju.dat", records), Settings.weightdatalen = (int)log.size(), LoadLog();
     auto open = std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
     ImportSummary s = ReadImportFile("in.csv");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}), open);
-    char text[128];
     if (s.verdict != kImportReady) {
         snprintf(text, sizeof text, "refused %d %d", s.verdict,
                  s.verdict == kImportTooMany       ? s.room
