@@ -12,6 +12,7 @@
 #include "dialogs/utf8_text.h"
 #include "dialogs/weight_input.h"
 #include "render/chart_plan.h"
+#include "render/chart_state.h"
 #include "render/trend.h"
 #include "store/file_access.h"
 #include "store/log_changes.h"
@@ -83,6 +84,10 @@ TEST_F(StoreTest, ALogChangedJustBeforeTheSaveKeepsTheRecordsReadAgain) {
     };
     EXPECT_EQ(RecordWeighing(20261207, 595), kStoreLogChanged);
     EXPECT_EQ(Settings.weightdatalen, 3);
+    const string low = "00001,2026/12/01,0500\r\n"; // the trend follows a shorter log read again
+    LogTrend(), WriteBytes("taiju.dat", low + low);
+    EXPECT_EQ(CorrectLog(WeightLog, 3), kStoreLogChanged);
+    EXPECT_EQ(LogTrend()[1], 50000);
 }
 
 TEST_F(StoreTest, EntriesAndTheDateColumnFollowTheClockPastMidnight) {

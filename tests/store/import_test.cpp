@@ -24,21 +24,19 @@ string Utf16(const std::u16string& text) { // little endian, as x86 keeps it
     return string((const char*)text.data(), text.size() * 2);
 }
 
-// "added/known/unreadable@first first..last: date:weight ..." (the log after a Yes),
-// or "refused <verdict> <room or line>".
+// "added/known/unreadable@first first..last: date:weight ..." (the log's last three
+// after a Yes), or "refused <verdict> <room or line>"; no file is left open.
 string Import(const string& bytes, const std::vector<WeightEntry>& log = {}) {
     Platform.utcOffsetMinutes = BerlinOffset;
     WriteBytes("in.csv", bytes);
     string records; // the log on disk, read as the board reads it at start
-    for (size_t i = 0; i < log.size(); i++) {
-        char record[32];
-        records.append(record, FormatLogRecord(record, (int)i, log[i]));
-    }
-    WriteBytes("taiju.dat", records);
-    Settings.weightdatalen = (int)log.size();
-    LoadLog();
-    ImportSummary s = ReadImportFile("in.csv");
     char text[128];
+    for (size_t i = 0; i < log.size(); i++)
+        records.append(text, FormatLogRecord(text, (int)i, log[i]));
+    WriteBytes("taiju.dat", records), Settings.weightdatalen = (int)log.size(), LoadLog();
+    auto open = std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    ImportSummary s = ReadImportFile("in.csv");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}), open);
     if (s.verdict != kImportReady) {
         snprintf(text, sizeof text, "refused %d %d", s.verdict,
                  s.verdict == kImportTooMany       ? s.room
@@ -50,7 +48,7 @@ string Import(const string& bytes, const std::vector<WeightEntry>& log = {}) {
              s.firstUnreadable, s.firstDate, s.lastDate);
     string result = text;
     EXPECT_EQ(ApplyImport(nullptr), 0);
-    for (int i = 0; i < Settings.weightdatalen; i++)
+    for (int i = std::max(Settings.weightdatalen - 3, 0); i < Settings.weightdatalen; i++)
         result +=
             " " + std::to_string(WeightLog[i].date) + ":" + std::to_string(WeightLog[i].weight);
     return result;
@@ -60,6 +58,7 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
     const string sjis =
         "\x93\xfa\x95\x74,\x91\xcc\x8f\x64\r\n2024/1/15,73.3\r\n"
         "\x82\x51\x82\x4f\x82\x51\x82\x53/1/16,\x82\x56\x82\x52.2\r\n"; // full-width
+    const std::vector<WeightEntry> full(65535, {20100101, 500});        // room for one more
     const struct {
         const char* name;
         string file;
@@ -130,8 +129,9 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
         {"a line over 64 KB", "date,weight\n\n" + string(65537, ' ') + "\n", "refused 6 3"},
         {"64 KB is not over", "date,weight\n" + string(65536, ' ') + "\n", "refused 1 0"},
         {"over 64 MB", string(64 << 20, '\n') + "\n", "refused 5 0"},
-        {"past 65,536", "date,weight\n2024-01-15,73.3\n2024-01-16,73.2\n", "refused 9 1",
-         std::vector<WeightEntry>(65535, {20100101, 500})},
+        {"65,536 in all", "2024-01-15,73.3\n",
+         "1/0/0@0 20240115..20240115: 20100101:500 20100101:500 20240115:733", full},
+        {"past 65,536", "date,weight\n2024-01-15,73.3\n2024-01-16,73.2\n", "refused 9 1", full},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Import(c.file, c.log), c.read) << c.name;

@@ -13,6 +13,7 @@
 #include "store/log_changes.h"
 #include "store/log_file.h"
 #include "store/log_text.h"
+#include "store/safe_save.h"
 #include "store/settings_file.h"
 #include "store/settings_text.h"
 
@@ -155,6 +156,11 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     const std::string kept = ReadBytes("weighminder.ini");
     EXPECT_EQ(make_tuple(SaveSettings(nullptr), Fake.messages, ReadBytes("weighminder.ini")),
               make_tuple(-1, 1, kept));
+    static SaveStream save; // nor can one whose name would be cut short
+    EXPECT_EQ(BeginSave(&save, string(kSaveNameSize, 'n').c_str()), -1);
+    // Each field of a record ends at its byte, whatever stands there.
+    WriteBytes("taiju.dat", "00001920109059089-0059\n"), Settings.weightdatalen = 1, LoadLog();
+    EXPECT_EQ(make_tuple(WeightLog[0].date, WeightLog[0].weight), make_tuple(20100508, -5));
 }
 
 } // namespace
