@@ -85,7 +85,8 @@ TEST_F(StoreTest, ALogChangedJustBeforeTheSaveKeepsTheRecordsReadAgain) {
     EXPECT_EQ(RecordWeighing(20261207, 595), kStoreLogChanged);
     EXPECT_EQ(Settings.weightdatalen, 3);
     const string low = "00001,2026/12/01,0500\r\n"; // the trend follows a shorter log read again
-    LogTrend(), WriteBytes("taiju.dat", low + low);
+    LogTrend();                                     // worked out for the log as read
+    WriteBytes("taiju.dat", low + low);
     EXPECT_EQ(CorrectLog(WeightLog, 3), kStoreLogChanged);
     EXPECT_EQ(LogTrend()[1], 50000);
 }

@@ -33,7 +33,9 @@ string Import(const string& bytes, const std::vector<WeightEntry>& log = {}) {
     char text[128];
     for (size_t i = 0; i < log.size(); i++)
         records.append(text, FormatLogRecord(text, (int)i, log[i]));
-    WriteBytes("taiju.dat", records), Settings.weightdatalen = (int)log.size(), LoadLog();
+    WriteBytes("taiju.dat", records);
+    Settings.weightdatalen = (int)log.size();
+    LoadLog();
     auto open = std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
     ImportSummary s = ReadImportFile("in.csv");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}), open);

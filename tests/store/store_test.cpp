@@ -159,7 +159,9 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     static SaveStream save; // nor can one whose name would be cut short
     EXPECT_EQ(BeginSave(&save, string(kSaveNameSize, 'n').c_str()), -1);
     // Each field of a record ends at its byte, whatever stands there.
-    WriteBytes("taiju.dat", "00001920109059089-0059\n"), Settings.weightdatalen = 1, LoadLog();
+    WriteBytes("taiju.dat", "00001920109059089-0059\n");
+    Settings.weightdatalen = 1;
+    LoadLog();
     EXPECT_EQ(make_tuple(WeightLog[0].date, WeightLog[0].weight), make_tuple(20100508, -5));
 }
 
