@@ -86,8 +86,8 @@ class Reliability(harness.BoardCase):
                 f.seek(max(0, os.path.getsize(trace) - 65536))
                 return int(GDI.findall(f.read())[-1])
 
-        def measure():  # once the last messages and paints are done: the count held for 1 s (under load
-            counts = [gdi(), gdi()]  # a dialog's objects were once read still there after 0.5 s)
+        def measure():  # once the last messages and paints are done: the count held for 1 s
+            counts = [gdi(), gdi()]  # (after 0.5 s, one run under load still saw a closed dialog's objects)
             harness.wait_until(lambda: counts.append(gdi()) or len(set(counts[-3:])) == 1, 15, "GDI settled")
             return (counts[-1], *map(int, re.findall(r"=(\d+)", self.probe("measure"))))  # windows, KiB
 
