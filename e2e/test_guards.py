@@ -1,8 +1,8 @@
 """Guards on the real program: DLLs only from the system folder, a log held
 open by another program is never replaced, typing keeps the keyboard, the
-window's style, shape and tray icon, the settings dialog's greyed boxes, an
-idle board that does not repaint itself, long Japanese text in the dialogs'
-fields, and a board left running past midnight."""
+window's style, shape and tray icon, an idle board that does not repaint
+itself, long Japanese text in the dialogs' fields and the settings dialog's
+greyed boxes, and a board left running past midnight."""
 
 import os
 import re
@@ -72,18 +72,6 @@ class Guards(BoardCase):
         self.weigh("52.3")
         self.assertTrue(self.read("taiju.dat").endswith(log_text([(today(), 523)], 6)))
 
-    def test_greyed_boxes_of_the_settings_dialog_and_the_topmost_style(self):
-        self.start(settings_text(winX=300, winY=200, ninpu=1, risou=0, topmost=1))
-        self.assertEqual(int(self.probe("style"), 16) & 8, 0)  # WS_EX_TOPMOST, on while topmost=0
-        self.dialog("設定", row=2)
-        pregnancy, ideal, original = 1017, 1023, 1024
-        self.assertEqual(self.probe("item", pregnancy), "0 1")  # greyed, ticked
-        self.assertEqual(self.probe("item", original), "0 0")
-        self.assertEqual(self.probe("item", ideal, "click"), "1 1")
-        self.assertEqual(self.probe("item", original), "1 0")
-        self.answer("設定", "Return")
-        self.assertIn(b"\r\nninpu=1\r\nrisou=1\r\n", self.read("weighminder.ini"))
-
     def test_an_idle_board_keeps_its_shape_and_does_not_paint_itself_and_its_tray_icon_works(self):
         with open(self.path("trace.txt"), "wb") as log:
             self.start(INI, LOG, env=dict(self.env, WINEDEBUG="+msg"), stderr=log)
@@ -121,14 +109,19 @@ class Guards(BoardCase):
         self.probe("taskbar")
         harness.wait_until(lambda: self.probe("tray") == "1", what="the icon back")
 
-    def test_a_number_followed_by_long_japanese_text_is_read_as_the_number(self):
-        self.start(INI, LOG)
+    def test_long_japanese_text_is_read_as_its_number_and_the_settings_grey_their_boxes(self):
+        self.start(settings_text(winX=300, winY=200, weightdatalen=5, ninpu=1, topmost=1), LOG)
+        self.assertEqual(int(self.probe("style"), 16) & 8, 0)  # WS_EX_TOPMOST, on while topmost=0
         for row, title, box, keys in ((1, "体重入力", 1020, ()), (2, "設定", 1019, ()),
                                       (5, "データ修正", 1028, ("Tab", "Tab", "space") + ("Tab",) * 4)):
             self.dialog(title, *keys, row=row)
+            if row == 2:  # pregnancy greyed and ticked, the original weight greyed until ideal is ticked
+                self.assertEqual([self.probe("item", *i) for i in ((1017,), (1024,), (1023, "click"), (1024,))],
+                                 ["0 1", "0 0", "1 1", "1 0"])
             self.probe("item", box, "kana")  # "55.5" and 42 kana, 130 bytes in UTF-8
             self.closed(title, "Return")
         self.assertIn(b"\r\ntargetweight=555\r\n", self.read("weighminder.ini"))
+        self.assertIn(b"\r\nninpu=1\r\nrisou=1\r\n", self.read("weighminder.ini"))
         # the new weighing, and the one before it (the data edit's "previous", then to the weight)
         self.assertEqual(self.read("taiju.dat"), LOG[:-23] + log_text([(20261205, 555), (today(), 555)], 5))
 
