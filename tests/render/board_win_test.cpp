@@ -66,16 +66,9 @@ void Plain(int id, int x, int y, int w, int h, DWORD rop) {
     StretchBlt(Board.Backbuffer, x, y, w, h, Single, 0, 0, s->width, s->height, rop);
 }
 
-// Every sprite, named larger than it is; numbers at the board's scales and two others; a chart.
+// Numbers at the board's scales and two others (every digit, sign, point and unit); a chart.
 void Draw(bool fast, int span) {
     std::fill(Surface, Surface + kW * kH, kGreen);
-    for (int i = 0; i < kSheetSpriteCount; i++) {
-        const SheetSlot& s = SheetSlots()[i];
-        if (fast)
-            CopySprite(s.id, i * 13 % 220, i * 7 % 60, s.width + 4, s.height + 29);
-        else
-            Plain(s.id, i * 13 % 220, i * 7 % 60, s.width, s.height, SRCCOPY);
-    }
     const double kNumbers[][3] = {
         {-123.4, 1.0, 20}, {56.7, 0.7, 120}, {89.0, 0.6, 150}, {0.5, 1.5, 0}, {6.1, 0.33, 200}};
     for (const auto& n : kNumbers) {
