@@ -3,7 +3,6 @@ checked against files written by hand from their format, and the board."""
 
 import os
 import re
-import time
 
 import harness
 from harness import ORANGE, WEIGHT_ZONE, YELLOW, log_text, settings_text, wait_until
@@ -105,14 +104,10 @@ class Dialogs(harness.BoardCase):
             self.assert_files(ini, log)
         self.assertEqual(self.read("taiju.dat.bak"), log_text(THREE))
 
-    def test_csv_command_writes_taiju_csv_and_the_version_dialog_closes_with_ok_only(self):
+    def test_csv_command_writes_taiju_csv(self):
         self.menu(3)
         csv = b"00001,2010/05/01,52.300000\r\n00002,2010/05/02,53.000000\r\n00003,2010/05/03,61.500000\r\n"
         wait_until(lambda: os.path.exists(self.path("taiju.csv")) and self.read("taiju.csv") == csv)
-        self.dialog("バージョン", "Escape", row=8)
-        time.sleep(0.5)
-        self.assertTrue(self.windows("バージョン"))
-        self.closed("バージョン", "Return")
 
 
 if __name__ == "__main__":
