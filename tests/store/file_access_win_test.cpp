@@ -65,6 +65,10 @@ TEST_F(WinFiles, ReadsWaitForAFileHeldWithoutSharingAndLetOthersReadButNotWrite)
         if (file != nullptr)
             Files.closeFile(file);
     }
+    FileStamp before = Files.stampFile("taiju.dat"); // another program's save of the same size
+    auto time = std::filesystem::last_write_time("taiju.dat");
+    std::filesystem::last_write_time("taiju.dat", time + std::chrono::seconds(1));
+    EXPECT_FALSE(SameStamp(Files.stampFile("taiju.dat"), before));
     int result = 1;
     FileHandle file = Files.openFile("taiju.dat", &result);
     char bytes[8];
