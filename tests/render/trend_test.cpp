@@ -1,17 +1,13 @@
 // The trend, its weekly rate and the target date, on logs worked by hand, in
-// the icon's tip; the settings line read.
+// the icon's tip.
 #include <gtest/gtest.h>
-
-#include <string.h>
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/trend_tip.h"
 #include "render/trend.h"
-#include "store/settings_text.h"
 
 namespace {
 
@@ -94,18 +90,6 @@ TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
     // The widest figures still fit the icon's record.
     EXPECT_EQ(Tip(1, RateLog(1, 14, INT32_MAX, 1, INT32_MIN), 500),
               "weighminder\nトレンド -171798691.9kg  +10737418.2kg/週\n目標到達 2010/05/22頃");
-}
-
-// Each text read over an option that was on, and the option it leaves (the line written:
-// app_test's trend command, and store_test's file without it).
-TEST(TrendSetting, IsOnOnlyWhereItsLineSaysOne) {
-    const std::pair<const char*, int32_t> cases[] = {
-        {"risou=0\r\ntrend=1\r\n", 1}, {"TREND=1\r\n", 1}, {"risou=0\r\n", 0}, {"trend=2\r\n", 0}};
-    for (const auto& c : cases) {
-        OptionSettings read = {1};
-        ParseOptionLines(c.first, (int)strlen(c.first), &read);
-        EXPECT_EQ(read.trend, c.second) << c.first;
-    }
 }
 
 } // namespace

@@ -147,10 +147,10 @@ TEST_F(StoreTest, SettingsAndLogAreWrittenAsTheyLoadBack) {
     const CalendarDate& p = PeriodStartDate;
     EXPECT_EQ(make_tuple(memcmp(&Settings, &s, sizeof s), p.year, p.month, p.day),
               make_tuple(0, 2009, 11, 3));
-    WriteBytes("weighminder.ini", "winX=99999\r\nstartdate=19991231\r\n");
+    WriteBytes("weighminder.ini", "winX=99999\r\nTREND=1\r\nstartdate=19991231\r\n");
     ASSERT_EQ(LoadSettings(nullptr), 0);
-    EXPECT_EQ(make_tuple(p.year, p.month, p.day, Fake.messages, Settings.winX),
-              make_tuple(2012, 2, 29, 0, 1664));
+    EXPECT_EQ(make_tuple(p.year, p.month, p.day, Fake.messages, Settings.winX, Options.trend),
+              make_tuple(2012, 2, 29, 0, 1664, 1));
     // A save that cannot even make its temporary file says so and keeps the file.
     std::filesystem::create_directory("weighminder.ini.tmp");
     const std::string kept = ReadBytes("weighminder.ini");
