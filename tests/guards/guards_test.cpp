@@ -7,8 +7,10 @@
 #include <tuple>
 
 #include "app/board_commands.h"
+#include "app/board_input.h"
 #include "app/interaction.h"
 #include "dialogs/utf8_text.h"
+#include "dialogs/weight_input.h"
 #include "render/chart_plan.h"
 #include "render/chart_state.h"
 #include "render/trend.h"
@@ -87,6 +89,13 @@ TEST_F(StoreTest, ALogChangedJustBeforeTheSaveKeepsTheRecordsReadAgain) {
     WriteBytes("taiju.dat", low + low);
     EXPECT_EQ(CorrectLog(WeightLog, 3), kStoreLogChanged);
     EXPECT_EQ(LogTrend()[1], 50000);
+}
+
+TEST_F(StoreTest, EntriesAndTheDateColumnFollowTheClockPastMidnight) {
+    PaintedDay = 20100508; // today
+    EXPECT_EQ(make_tuple(DateColumnStale(), NewEntryDate()), make_tuple(0, 20100508));
+    Fake.today = {2027, 1, 1, 5}; // the board was left running
+    EXPECT_EQ(make_tuple(DateColumnStale(), NewEntryDate()), make_tuple(1, 20270101));
 }
 
 // Typed text is cut to what fits whole in the buffer, never in a character.
