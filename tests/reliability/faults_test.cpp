@@ -197,19 +197,22 @@ TEST_F(Faults, AChangedLogIsReadAgainAndNothingInItIsOverwritten) {
     EXPECT_EQ(SaveLog(nullptr, 0) + SaveLog(nullptr, 0), 0); // its own save is no change
 }
 
-const char kFolder[] = "<a folder>";
+const char kFolder[] = "<a folder>", kLoop[] = "<a link to itself>";
 
 // Files that cannot be read or hold stray bytes: what a start-up says and takes.
 TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
     string stray = Log(3);
     stray[17] = '\0', stray[6 + 23] = '-'; // the first weight ends at once, the second year is < 0
     const char *ini = kSettingsOpenErrorText, *size = kSettingsSizeErrorText;
+    const char* dat = kLogOpenErrorText;
     const std::tuple<const char*, string, string, int, const char*, int, string> cases[] = {
         // name, settings, log, read step, message, count, log saved again
         {"settings that are a folder", kFolder, Log(5), 0, ini, 5, Log(5)},
+        {"settings that are a link loop", kLoop, Log(5), 0, ini, 5, Log(5)},
         {"settings of 1,000 bytes", Ini(2) + string(971, ' '), Log(5), 0, size, 5, Log(5)},
         {"files of 999 bytes and 3,000 records read in pieces", Ini(3000) + string(967, ' '),
          Log(3000), 11, nullptr, 3000, Log(3000)},
+        {"a log that is a link loop", Ini(5), kLoop, 0, dat, 0, ""},
         {"a log longer than its count", Ini(3), Log(5), 0, nullptr, 3, Log(3)},
         {"a log shorter than its count", Ini(65536), Log(1234) + "00001,20", 0, nullptr, 1234,
          Log(1234)},
@@ -221,14 +224,14 @@ TEST_F(Faults, StartingWithUnreadableOrDamagedFiles) {
         for (auto [file, bytes] :
              {make_tuple("weighminder.ini", settings), make_tuple("taiju.dat", log)}) {
             std::filesystem::remove(file);
-            if (bytes == kFolder)
-                ASSERT_EQ(mkdir(file, 0755), 0);
+            if (bytes == kFolder || bytes == kLoop)
+                ASSERT_EQ(bytes == kFolder ? mkdir(file, 0755) : symlink(file, file), 0);
             else
                 WriteBytes(file, bytes);
         }
         ResetRecordsToDefaults();
         Fake.messages = 0, Fake.flags = 0, Fake.text = "", ReadStep = readStep;
-        const bool unreadable = message != nullptr; // the settings
+        const bool unreadable = message && message != dat; // the settings
         EXPECT_EQ(LoadSettings(nullptr), -unreadable);
         LoadLog();
         EXPECT_EQ(make_tuple(Fake.messages, Fake.text, Fake.flags),
