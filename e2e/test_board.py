@@ -1,6 +1,7 @@
 """The board: start and the ways out, the chart at each span, the read-out with the arrow keys,
-the trend, the keys and what a screen reader hears (dragging: test_dpi). Expected points come from the chart's scaling rules worked by
-hand: y from the weights in view, x from the span."""
+the trend, the keys, typing that keeps the focus and what a screen reader hears (dragging:
+test_dpi). Expected points come from the chart's scaling rules worked by hand: y from the
+weights in view, x from the span."""
 
 import time
 
@@ -92,8 +93,9 @@ class Board(harness.BoardCase):
         wait_until(lambda: not self.shot().find(CYAN, 0, 0, 125, 85), what="no trend")
         self.assertEqual(self.read("weighminder.ini"), ini)
 
-    def test_keys_do_what_the_mouse_does_and_a_screen_reader_hears_the_board(self):
+    def test_keys_do_what_the_mouse_does_typing_keeps_the_focus_and_a_screen_reader_hears_the_board(self):
         self.start(settings_text(winX=100, winY=80, weightdatalen=10, height=160), log_text(LOG))
+        self.assertEqual(int(self.probe("style"), 16) & 8, 8)  # WS_EX_TOPMOST, on while topmost=0
         t = time.localtime()
         today = "、%d月%d日(%s)" % (t.tm_mon, t.tm_mday, "月火水木金土日"[t.tm_wday])
         def hears(text):  # the board's accessible object: role graphic, its name and value
@@ -109,8 +111,13 @@ class Board(harness.BoardCase):
             self.key(*keys)
             hears(read_out % entry if entry else read_out[read_out.index("体重"):])
         self.assertGreaterEqual(int(watch.communicate(timeout=60)[0]), 3)  # announced as it changed
-        self.key("Return")  # weight entry, then the value after the weighing
-        self.weigh("49.9")
+        self.key("Return")  # weight entry: typing there keeps the focus while the board follows each key
+        self.dialog("体重入力")
+        dialog = self.windows("体重入力")[0]
+        for _ in range(5):
+            self.xdo("key", "--delay", "40", *["9", "BackSpace"] * 5)
+            self.assertEqual(self.xdo("getwindowfocus").strip(), str(dialog))
+        self.weigh("49.9")  # the value after the weighing: the fifty keys before all arrived
         hears("体重 49.9 kg、前回から −1.3 kg、BMI 19.4" + today)
         def corner_menu():  # the board made active again (X focus alone leaves Wine's elsewhere); a
             if self.probe("menu") != "1":  # key sent before Wine had it is sent again
