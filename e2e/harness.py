@@ -156,10 +156,10 @@ class BoardCase(unittest.TestCase):
         return subprocess.run([wine_loader(PROBE), PROBE, *map(str, args)], cwd=self.folder, env=env or self.env,
                               stdout=subprocess.PIPE, text=True, check=True, timeout=60).stdout.strip()
 
-    def weigh(self, text, row=None):  # types the weight into the weight entry dialog and presses OK
-        self.dialog("体重入力", row=row)
+    def enter(self, title, text, row=None):  # types the text into the dialog and presses OK (Return)
+        self.dialog(title, row=row)
         self.type(text)
-        self.closed("体重入力", "Return")
+        self.closed(title, "Return")
 
     def xdo(self, *args, check=True):
         return subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, stdout=subprocess.PIPE,

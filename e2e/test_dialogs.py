@@ -96,9 +96,7 @@ class Dialogs(harness.BoardCase):
         merged = [(20100430, 515)] + THREE + [(20100504, 612)]
         for keys, log, ini in [(("Tab", "Return"), THREE, settings()),  # いいえ
                                (("Return",), merged, settings(weightdatalen=5))]:
-            self.dialog("開く", row=4)
-            self.type("Z:" + self.path("in.csv").replace("/", "\\"))
-            self.closed("開く", "Return")
+            self.enter("開く", "Z:" + self.path("in.csv").replace("/", "\\"), row=4)
             self.answer("CSVファイル取り込み", *keys)
             wait_until(lambda: self.read("taiju.dat") == log_text(log), what="taiju.dat")
             self.assert_files(ini, log)

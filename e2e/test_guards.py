@@ -138,7 +138,7 @@ class Guards(BoardCase):
         with open(clock, "w") as f:
             f.write("@2010-05-09 00:00:10")
         time.sleep(1.5)
-        self.weigh("60", row=1)
+        self.enter("体重入力", "60", row=1)
         self.assertTrue(self.read("taiju.dat").endswith(b"00006,2010/05/09,0600\r\n"))
         self.assertNotEqual(date_column(self.shot()), before)
 
