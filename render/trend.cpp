@@ -45,7 +45,7 @@ int64_t FirstTrend(int32_t weight) {
 }
 
 int64_t NextTrend(int64_t before, int32_t weight) {
-    // The history runs through this step once per paint. Any gap a person's
+    // The log runs through this step once per change of it. Any gap a person's
     // weighings make fits 32 bits, whose division costs a few cycles where
     // a 64-bit one is a library call in the 32-bit program.
     int64_t gap = FirstTrend(weight) - before;
@@ -57,13 +57,6 @@ int64_t NextTrend(int64_t before, int32_t weight) {
 void CarryTrend(const WeightEntry* log, int32_t count, int64_t* grams) {
     for (int32_t i = 0; i < count; i++)
         grams[i] = i == 0 ? FirstTrend(log[0].weight) : NextTrend(grams[i - 1], log[i].weight);
-}
-
-int64_t TrendAt(const WeightEntry* log, int32_t index) {
-    int64_t trend = FirstTrend(log[0].weight);
-    for (int32_t i = 1; i <= index; i++)
-        trend = NextTrend(trend, log[i].weight);
-    return trend;
 }
 
 int32_t TrendTenths(int64_t grams) {

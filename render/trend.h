@@ -34,9 +34,6 @@ enum {
 int64_t FirstTrend(int32_t weight);
 int64_t NextTrend(int64_t before, int32_t weight);
 
-// The trend of entry `index` (grams), carrying every entry before it.
-int64_t TrendAt(const WeightEntry* log, int32_t index);
-
 // The trend of each of `count` entries into grams[0 .. count): once per
 // change of the log, for every chart and tip until the next.
 void CarryTrend(const WeightEntry* log, int32_t count, int64_t* grams);

@@ -11,21 +11,7 @@
 
 namespace {
 
-using V = std::vector<int32_t>;
-
 WeightEntry Log[kLogCapacity];
-
-void SetLog(const V& weights) {
-    for (size_t i = 0; i < weights.size(); i++)
-        Log[i].weight = weights[i];
-}
-
-V Tenths(int32_t from, int32_t to) {
-    V out;
-    while (from <= to)
-        out.push_back(TrendTenths(TrendAt(Log, from++)));
-    return out;
-}
 
 // `before` entries of `weight`, one a day from the `first` of the month up to the 14th
 // (the rest on the 14th), then `last` on the 29th.
@@ -45,19 +31,13 @@ std::string Tip(int32_t trendOn, int32_t count, int32_t target) {
     return tip;
 }
 
-TEST(Trend, RoundsEachStepAndTheTenthsToTheNearest) {
-    // Grams 60000, 60050, 60045, 60040 (-4.5 g rounds to -5), 60036.
-    SetLog({600, 605, 600, 600, 600});
-    EXPECT_EQ(TrendAt(Log, 3), 60040);
-    EXPECT_EQ(Tenths(0, 4), V({600, 601, 600, 600, 600}));
-    // A jump: a tenth of the way each entry, settling 4 g off the new weight.
-    SetLog(V(101, 600));
-    Log[0].weight = 700;
-    EXPECT_EQ(Tenths(0, 4), V({700, 690, 681, 673, 666}));
-    EXPECT_EQ(TrendAt(Log, 100), 60004);
-    Log[0].weight = 500;
-    EXPECT_EQ(TrendAt(Log, 100), 59996);
-    EXPECT_EQ(Tenths(100, 100), V({600}));
+// Each step rounds its tenth to the nearest gram, halves away from zero.
+TEST(Trend, StepsRoundToTheNearestGram) {
+    for (int32_t i = 0; i < 5; i++)
+        Log[i].weight = i == 1 ? 605 : 600;
+    CarryTrend(Log, 5, Grams);
+    EXPECT_EQ(std::vector<int64_t>(Grams, Grams + 5),
+              std::vector<int64_t>({60000, 60050, 60045, 60040, 60036})); // -4.5 g to -5
 }
 
 TEST(TrayTip, TheRateFromFourteenEntriesOver28DaysAndTheDateWithinThreeYears) {
