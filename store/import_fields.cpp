@@ -196,7 +196,9 @@ int ParseImportDate(const char* text, int length, int order, DateEvidence* evide
         int zone;
         if (s.p < s.end && !Clock(&s, seconds))
             return 0;
-        if (s.p < s.end && Zone(&s, &zone)) {
+        if (s.p < s.end) { // a zone, or nothing the time can be read with
+            if (!Zone(&s, &zone))
+                return 0;
             int64_t utc = days * 86400 + *seconds - zone * 60;
             int64_t local = utc + (int64_t)Platform.utcOffsetMinutes(utc) * 60;
             days = (local >= 0 ? local : local - 86399) / 86400;

@@ -95,15 +95,15 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
          "Date,Move Minutes count,Average weight (kg),Max weight (kg)\n"
          "2024-01-15,30,73.34,74\n2024-01-16,20,,\n2024-01-17,5\n",
          "1/0/0@0 20240115..20240115: 20240115:733"},
-        {"body measures, a half rounded up", "date,weightkg,fat\n1969/1/5,73.35,1\n",
-         "1/0/0@0 19690105..19690105: 19690105:734"},
+        {"body measures, a half rounded up", "date,weightkg,fat\n1901/1/5,73.35,1\n",
+         "1/0/0@0 19010105..19010105: 19010105:734"},
         {"Shift_JIS", sjis, "2/0/0@0 20240115..20240116: 20240115:733 20240116:732"},
         {"UTF-16, tabs, a decimal comma", Utf16(u"\uFEFF日付\t体重(kg)\r\n2024.01.15\t73,3\r\n"),
          "1/0/0@0 20240115..20240115: 20240115:733"},
         {"UTF-8 mark, cell unit", "\xEF\xBB\xBF日付;体重\n15.01.24;161,6 lb\n",
          "1/0/0@0 20240115..20240115: 20240115:733"},
         {"no header, AM/PM",
-         "2024-01-15 7:05 PM,73.4 kg\r2024-01-15 8:05:10.5 AM,73.0\n2024-01-16,73.1\r\n",
+         "2024-01-15 7:05 PM,73.4 kg\r2024-01-15 12:05:10.5 AM,73.0\n2024-01-16,73.1\r\n",
          "2/0/0@0 20240115..20240116: 20240115:730 20240116:731"},
         {"a header after '#', time first, 4-byte UTF-8, 9 digits",
          "#time;日付;体重;メモ\n19:05;2024-01-15;73.4;\U0001F600\n"
@@ -120,8 +120,9 @@ TEST_F(StoreTest, EachLayoutEncodingDateFormAndUnitIsReadAndEachBadFileRefused) 
         {"lines not read",
          "date,weight\n2024-01-15,73.3\n2024-02-30,73\nxx,1\n2024-01-16,0.0\n"
          "2024-01-17,1000\n2024-01-18,73 st\n9999-12-31T23:00:00-05:00,73\n"
-         "2024-01-19 7:3,73\n2024-01-20 7:30:5,73\n2024-01-21 7:30:05.,73\n2024-01-22,0000000073\n",
-         "1/0/10@3 20240115..20240115: 20240115:733"},
+         "2024-01-19 7:3,73\n2024-01-20 7:30:5,73\n2024-01-21 7:30:05.,73\n2024-01-22,0000000073\n"
+         "2024-01-23T07:00:00+091,73\n2024-01-150,73\n2024-001-25,73\n",
+         "1/0/13@3 20240115..20240115: 20240115:733"},
         {"every day in the log", "2024-01-15,73.3\n", "refused 1 0", {{20240115, 700}}},
         {"ambiguous", "date,weight\n01/02/2024,73.3\n", "refused 8 0"},
         {"empty", "\xEF\xBB\xBF \r\n", "refused 3 0"},
