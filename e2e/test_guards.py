@@ -1,8 +1,8 @@
 """Guards on the real program: DLLs only from the system folder, a log held
-open by another program is never replaced, the window's shape and tray
-icon, an idle board that does not repaint
-itself, long Japanese text in the dialogs' fields and the settings dialog's
-greyed boxes, and a board left running past midnight."""
+open by another program is never replaced, the window's shape and tray icon,
+an idle board that does not repaint itself, long Japanese text in the
+dialogs' fields and the settings dialog's greyed boxes, and a board left
+running past midnight."""
 
 import os
 import re

@@ -95,7 +95,7 @@ TEST(BoardScale, WindowAtANewDpiHasTheFrameOfThatDpi) {
 // A window manager moves the new board in by its frame: the move is undone, up to a
 // limit where it keeps coming (the user's own moves release the hold: test_dpi's drag).
 TEST(BoardPlace, MovesFromOutsideAreUndoneUntilTheyKeepComing) {
-    BoardPlaceHold hold = {0, {7, 7}, kPlaceUndoLimit}; // a hold from before
+    BoardPlaceHold hold = {0, {7, 7}, kPlaceUndoLimit};                        // a hold from before
     std::string restores = std::to_string(BoardPlaceToRestore(&hold, {3, 3})); // none held yet
     HoldBoardPlace(&hold, {0, 0});
     for (ScalePoint at : {ScalePoint{3, 3}, {0, 0}, {0, 3}, {3, 3}, {3, 3}})

@@ -90,7 +90,7 @@ TEST(Calendar, CountsTheDaysAsDatetimeDoes) {
           make_tuple(21001231, 47846), make_tuple(20120229, 15399), make_tuple(99991231, 2932896)})
         EXPECT_EQ(make_tuple(DayCount(date), DateOfDayCount(days)), make_tuple(days, date));
     EXPECT_EQ(DayCount(20100005), 14614); // 5 January 2010
-    EXPECT_EQ(DayCount(101), -719528);      // 1 January of the year 0, before the epoch's era
+    EXPECT_EQ(DayCount(101), -719528);    // 1 January of the year 0, before the epoch's era
 }
 
 TEST(PregnancyGainDays, CountsTheDaysPastThe80thAsTheCalendarDoes) {
